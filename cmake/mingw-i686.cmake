@@ -1,0 +1,12 @@
+# 32-bit Windows release build. It cannot run here (no 32-bit Wine), so it registers no tests.
+set(CMAKE_SYSTEM_NAME Windows)
+set(CMAKE_SYSTEM_PROCESSOR i686)
+set(PW_TRIPLET i686-w64-mingw32)
+set(CMAKE_C_COMPILER ${PW_TRIPLET}-gcc-posix)
+set(CMAKE_CXX_COMPILER ${PW_TRIPLET}-g++-posix)
+set(CMAKE_RC_COMPILER ${PW_TRIPLET}-windres)
+set(CMAKE_FIND_ROOT_PATH /usr/${PW_TRIPLET})
+set(CMAKE_FIND_ROOT_PATH_MODE_PROGRAM NEVER)
+set(CMAKE_FIND_ROOT_PATH_MODE_LIBRARY ONLY)
+set(CMAKE_FIND_ROOT_PATH_MODE_INCLUDE ONLY)
+set(PW_RUN_TESTS OFF)

@@ -1,0 +1,110 @@
+#include "gui_harness.h"
+
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+
+#include "settings/win/messages.h"
+#include "shell/win/startup.h"
+
+namespace pwtest {
+namespace {
+
+void RemoveTree(const std::string& folder)
+{
+    std::error_code ignored;
+    std::filesystem::remove_all(folder, ignored);
+}
+
+}  // namespace
+
+void PagewickTest::SetUp()
+{
+    // Read once: each test points TMP at a folder of its own that it deletes at the end.
+    static const std::string temp = [] {
+        char path[MAX_PATH] = {};
+        GetTempPathA(MAX_PATH, path);
+        return std::string(path);
+    }();
+    static int counter = 0;
+    std::ostringstream name;
+    name << temp << "pwtest-" << GetCurrentProcessId() << "-" << ++counter << "\\";
+    folder_ = name.str();
+    CreateDirectoryA(folder_.c_str(), nullptr);
+    // Each test gets a temporary folder of its own, so rendered pages of parallel tests never meet.
+    const std::string tempFolder = folder_ + "temp";
+    CreateDirectoryA(tempFolder.c_str(), nullptr);
+    SetEnvironmentVariableA("TMP", tempFolder.c_str());
+    SetEnvironmentVariableA("TEMP", tempFolder.c_str());
+    pw::SetMessageBoxHook([this](HWND, const std::string& text, const std::string& caption, UINT type) {
+        boxes.push_back({text, caption, type});
+        return boxAnswer;
+    });
+}
+
+void PagewickTest::TearDown()
+{
+    Stop();
+    pw::SetMessageBoxHook(nullptr);
+    RemoveTree(folder_);
+}
+
+void PagewickTest::WriteFile(const std::string& path, const std::string& bytes)
+{
+    std::ofstream out(path, std::ios::binary | std::ios::trunc);
+    out << bytes;
+}
+
+std::string PagewickTest::ReadFile(const std::string& path)
+{
+    std::ifstream in(path, std::ios::binary);
+    std::ostringstream text;
+    text << in.rdbuf();
+    return text.str();
+}
+
+bool PagewickTest::Exists(const std::string& path) { return GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES; }
+
+void PagewickTest::MakeFolder(const std::string& path) { CreateDirectoryA(path.c_str(), nullptr); }
+
+HWND PagewickTest::Start(const std::string& commandLine, int show)
+{
+    pw::StartOptions options;
+    options.programFile = folder_ + "pagewick.exe";
+    options.commandLine = commandLine;
+    options.show = show;
+    hwnd = pw::StartPagewick(GetModuleHandleA(nullptr), options);
+    Pump();
+    return hwnd;
+}
+
+void PagewickTest::Stop()
+{
+    if (!hwnd) return;
+    pw::ShutdownPagewick();
+    hwnd = nullptr;
+    MSG msg;
+    // Drop what the window left behind, a quit message included.
+    while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
+    }
+}
+
+void PagewickTest::Pump()
+{
+    MSG msg;
+    while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
+        if (msg.message == WM_QUIT) {
+            PostQuitMessage(static_cast<int>(msg.wParam));
+            return;
+        }
+        pw::HandleLoopMessage(msg);
+    }
+}
+
+void PagewickTest::Command(int id)
+{
+    SendMessageA(hwnd, WM_COMMAND, MAKEWPARAM(id, 0), 0);
+    Pump();
+}
+
+}  // namespace pwtest

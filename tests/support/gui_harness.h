@@ -1,0 +1,49 @@
+// Starts the real main window in-process with a program folder of the test's own, and drives it.
+#pragma once
+
+#include <windows.h>
+
+#include <string>
+#include <vector>
+
+#include <gtest/gtest.h>
+
+namespace pwtest {
+
+struct Box {
+    std::string text;
+    std::string caption;
+    UINT type;
+};
+
+class PagewickTest : public ::testing::Test {
+protected:
+    void SetUp() override;
+    void TearDown() override;
+
+    // The program folder ("...\" with a trailing backslash) and paths inside it.
+    const std::string& Folder() const { return folder_; }
+    std::string InFolder(const std::string& name) const { return folder_ + name; }
+    std::string IniPath() const { return folder_ + "pagewick.ini"; }
+
+    void WriteFile(const std::string& path, const std::string& bytes);
+    std::string ReadFile(const std::string& path);
+    bool Exists(const std::string& path);
+    void MakeFolder(const std::string& path);
+    void WriteIni(const std::string& text) { WriteFile(IniPath(), text); }
+
+    HWND Start(const std::string& commandLine = "", int show = SW_SHOWNORMAL);
+    void Stop();
+    // Handles every pending message the way the message loop would.
+    void Pump();
+    void Command(int id);
+
+    std::vector<Box> boxes;  // every message box shown, answered with boxAnswer
+    int boxAnswer = IDOK;
+    HWND hwnd = nullptr;
+
+private:
+    std::string folder_;
+};
+
+}  // namespace pwtest
