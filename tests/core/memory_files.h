@@ -1,0 +1,45 @@
+// A file system in memory for tests of code that reads and writes through pw::FileAccess. It can be told
+// to refuse writes, and it counts them, so tests can check that failures are reported and nothing is lost.
+#pragma once
+
+#include <map>
+#include <optional>
+#include <string>
+#include <string_view>
+
+#include "settings/ini_file.h"
+
+namespace pw::test {
+
+class MemoryFiles : public FileAccess {
+public:
+    std::optional<std::string> ReadFile(const std::string& path) override
+    {
+        const auto found = files.find(path);
+        if (found == files.end()) return std::nullopt;
+        return found->second;
+    }
+
+    bool ReplaceWhole(const std::string& path, std::string_view bytes) override
+    {
+        ++writeAttempts;
+        if (failWrites) return false;
+        files[path] = std::string(bytes);
+        return true;
+    }
+
+    bool FileExists(const std::string& path) override { return files.count(path) != 0; }
+
+    // The file's bytes, "" when it does not exist.
+    std::string Text(const std::string& path) const
+    {
+        const auto found = files.find(path);
+        return found == files.end() ? std::string() : found->second;
+    }
+
+    std::map<std::string, std::string> files;
+    bool failWrites = false;
+    int writeAttempts = 0;
+};
+
+}  // namespace pw::test

@@ -1,0 +1,313 @@
+// The settings store, its pending layer and the folder-level lookup, over files kept in memory.
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "memory_files.h"
+#include "settings/settings_store.h"
+
+namespace pw {
+namespace {
+
+const std::string kIni = "C:\\Pagewick\\pagewick.ini";
+
+class SettingsStoreTest : public ::testing::Test {
+protected:
+    void LoadText(const std::string& text)
+    {
+        files.files[kIni] = text;
+        store.Load(kIni);
+    }
+
+    test::MemoryFiles files;
+    SettingsStore store{files};
+};
+
+TEST_F(SettingsStoreTest, MissingFileGivesDefaultsAndFirstWriteCreatesIt)
+{
+    store.Load(kIni);
+    EXPECT_EQ(store.GetString("DefaultExtension", ".txt"), ".txt");
+    EXPECT_EQ(store.GetInt("AutoSave", 2), 2);
+    EXPECT_TRUE(store.Snapshot().empty());
+    EXPECT_FALSE(store.SetGeneral("AutoSave", "5"));
+    EXPECT_EQ(files.Text(kIni), "[General]\r\nAutoSave=5\r\n");
+}
+
+TEST_F(SettingsStoreTest, LoadKeepsFileOrderAndSkipsComments)
+{
+    LoadText(
+        "[General]\r\nB=2\r\n;Hidden=1\r\nA=1\r\nBare\r\nB=3\r\n"
+        "[BasicRoots]\r\nD:\\work=Work;.md\r\n");
+    const std::vector<SettingsEntry> entries = store.Snapshot();
+    ASSERT_EQ(entries.size(), 4u);
+    const struct {
+        const char* key;
+        const char* value;
+        const char* section;
+        const char* comment;
+    } expected[] = {{"B", "3", "General", ""},  // a later duplicate replaces the value in place
+                    {"A", "1", "General", ""},
+                    {"Bare", "", "General", ""},
+                    {"D:\\work", "Work", "BasicRoots", ".md"}};
+    for (std::size_t i = 0; i < entries.size(); ++i) {
+        EXPECT_EQ(entries[i].key, expected[i].key);
+        EXPECT_EQ(entries[i].value, expected[i].value);
+        EXPECT_EQ(entries[i].section, expected[i].section);
+        EXPECT_EQ(entries[i].comment, expected[i].comment);
+        EXPECT_EQ(entries[i].file, kIni);
+        EXPECT_EQ(entries[i].flag, 0);
+    }
+    EXPECT_FALSE(store.Has("Hidden"));
+    EXPECT_TRUE(store.Has("bare"));
+}
+
+TEST_F(SettingsStoreTest, KeyInTwoSectionsReadsTheFirstAndWritesOnlyTheNamedOne)
+{
+    LoadText("[Other]\r\nWordWrap=no\r\n[General]\r\nWordWrap=yes\r\n");
+    EXPECT_FALSE(store.GetBoolDefaultTrue("WordWrap"));
+    EXPECT_TRUE(store.Set(kIni, "General", "WordWrap", "1"));
+    EXPECT_FALSE(store.GetBoolDefaultTrue("WordWrap"));
+    EXPECT_EQ(files.Text(kIni), "[Other]\r\nWordWrap=no\r\n[General]\r\nWordWrap=1\r\n");
+    EXPECT_EQ(store.EntriesOf("General").at(0).value, "1");
+}
+
+TEST_F(SettingsStoreTest, Booleans)
+{
+    const struct {
+        const char* stored;
+        bool defaultFalse;
+        bool defaultTrue;
+    } cases[] = {{"Yes", true, true}, {"ON", true, true},  {"on", true, true},   {"TRUE", true, true},
+                 {"1", true, true},   {"2", false, false}, {"no", false, false}, {"", false, true}};
+    for (const auto& c : cases) {
+        LoadText(std::string("[General]\r\nFlag=") + c.stored + "\r\n");
+        EXPECT_EQ(store.GetBoolDefaultFalse("flag"), c.defaultFalse) << c.stored;
+        EXPECT_EQ(store.GetBoolDefaultTrue("FLAG"), c.defaultTrue) << c.stored;
+    }
+    LoadText("");
+    EXPECT_FALSE(store.GetBoolDefaultFalse("Flag"));
+    EXPECT_TRUE(store.GetBoolDefaultTrue("Flag"));
+}
+
+TEST_F(SettingsStoreTest, Integers)
+{
+    const struct {
+        const char* line;
+        int expected;
+    } cases[] = {{"AutoSave=abc", -1}, {"AutoSave=0", 0}, {"AutoSave=", 2},
+                 {"AutoSave=15", 15},  {"Other=1", 2},    {"AutoSave=7;minutes", 7}};
+    for (const auto& c : cases) {
+        LoadText(std::string("[General]\r\n") + c.line + "\r\n");
+        EXPECT_EQ(store.GetInt("AutoSave", 2), c.expected) << c.line;
+    }
+}
+
+TEST_F(SettingsStoreTest, CommentSplitsAtTheFirstSemicolon)
+{
+    LoadText(
+        "[General]\r\nBrowserSearchString=a;b\r\nX=1;c;d\r\n"
+        "[BasicRoots]\r\nD:\\work=Work;.md\r\nC:\\notes=Notes;.txt\r\n");
+    EXPECT_EQ(store.GetString("BrowserSearchString", ""), "a");
+    EXPECT_EQ(store.GetComment("BrowserSearchString"), "b");
+    EXPECT_EQ(store.GetComment("x"), "c;d");
+    EXPECT_EQ(store.GetComment("BasicRoots", "d:\\work"), ".md");
+    EXPECT_EQ(store.GetComment("General", "D:\\work"), "");
+    EXPECT_EQ(store.GetComment("Missing"), "");
+    EXPECT_EQ(store.KeysOf("basicroots"), (StringList{"D:\\work", "C:\\notes"}));
+    EXPECT_EQ(store.EntriesOf("BasicRoots", 1).size(), 1u);
+}
+
+TEST_F(SettingsStoreTest, RootLineIsWrittenBackTheSameWay)
+{
+    const std::string text = "[BasicRoots]\r\nD:\\work=Work;.md\r\n";
+    LoadText(text);
+    EXPECT_TRUE(store.Set(kIni, "BasicRoots", "D:\\work", "Work", ".md"));
+    EXPECT_EQ(files.Text(kIni), text);
+    EXPECT_TRUE(store.Set(kIni, "BasicRoots", "D:\\work", "Job", ""));
+    EXPECT_EQ(files.Text(kIni), "[BasicRoots]\r\nD:\\work=Job\r\n");
+    EXPECT_EQ(store.GetComment("D:\\work"), "");
+}
+
+TEST_F(SettingsStoreTest, NewKeyIsSeenOnlyAfterReload)
+{
+    LoadText("[General]\r\nAutoSave=2\r\n");
+    EXPECT_FALSE(store.SetGeneral("ListWidth", "300"));
+    EXPECT_EQ(store.GetInt("ListWidth", 200), 200);
+    EXPECT_EQ(files.Text(kIni), "[General]\r\nAutoSave=2\r\nListWidth=300\r\n");
+    store.Reload();
+    EXPECT_EQ(store.GetInt("ListWidth", 200), 300);
+    EXPECT_TRUE(store.SetGeneralInt("ListWidth", -4));
+    EXPECT_EQ(store.GetInt("ListWidth", 200), -4);
+}
+
+TEST_F(SettingsStoreTest, ValueReadsBackAsAReloadWouldSeeIt)
+{
+    LoadText("[General]\r\nBrowserSearchString=x\r\n");
+    EXPECT_TRUE(store.SetGeneral("BrowserSearchString", "a;b"));
+    EXPECT_EQ(store.GetString("BrowserSearchString", ""), "a");
+    EXPECT_EQ(store.GetComment("BrowserSearchString"), "b");
+}
+
+TEST_F(SettingsStoreTest, LineEndsInValuesNeverCreateEntries)
+{
+    LoadText("[General]\r\nNoteFont=Arial\r\n");
+    EXPECT_TRUE(store.SetGeneral("NoteFont", "Courier\r\nAutoSave=0\n[Evil]"));
+    EXPECT_TRUE(store.Set(kIni, "General", "NoteFont", "x", "c\r\nLogBack=1"));
+    store.Reload();
+    EXPECT_FALSE(store.Has("AutoSave"));
+    EXPECT_FALSE(store.Has("LogBack"));
+    EXPECT_EQ(store.GetString("NoteFont", ""), "x");
+    EXPECT_EQ(store.GetComment("NoteFont"), "c  LogBack=1");
+}
+
+TEST_F(SettingsStoreTest, LongFieldsAreCut)
+{
+    LoadText("[General]\r\n" + std::string(300, 'k') + "=" + std::string(300, 'v') + ";" + std::string(300, 'c') +
+             "\r\n");
+    const SettingsEntry entry = store.Snapshot().at(0);
+    EXPECT_EQ(entry.key, std::string(259, 'k'));
+    EXPECT_EQ(entry.value, std::string(259, 'v'));
+    EXPECT_EQ(entry.comment, std::string(259, 'c'));
+    EXPECT_EQ(store.GetString(std::string(259, 'k'), ""), std::string(259, 'v'));
+}
+
+TEST_F(SettingsStoreTest, CommaLists)
+{
+    const struct {
+        const char* value;
+        StringList expected;
+    } cases[] = {{"txt,,md, log", {"txt", "md", " log"}}, {",,,", {}}, {"", {}}, {"one", {"one"}}, {",a,", {"a"}}};
+    for (const auto& c : cases) {
+        LoadText(std::string("[General]\r\nTextExtraExtensions=") + c.value + "\r\n");
+        EXPECT_EQ(store.GetList("TextExtraExtensions"), c.expected) << c.value;
+    }
+    std::string many;
+    for (int i = 0; i < 300; ++i) many += "x,";
+    EXPECT_EQ(SplitCommaList(many).size(), 259u);
+    EXPECT_EQ(SplitCommaList(std::string(300, 'y')).at(0), std::string(258, 'y'));
+}
+
+TEST_F(SettingsStoreTest, DeleteSectionRewritesTheFile)
+{
+    LoadText("[General]\r\nA=1\r\n[basicroots] old\r\nC:\\=C\r\n[BasicRootsOld]\r\nD:\\=D\r\n");
+    EXPECT_TRUE(store.DeleteSection(kIni, "BasicRoots"));
+    EXPECT_EQ(files.Text(kIni), "[General]\r\nA=1\r\n[BasicRootsOld]\r\nD:\\=D\r\n");
+    EXPECT_FALSE(store.DeleteSection("", "BasicRoots"));
+    EXPECT_FALSE(store.DeleteSection("C:\\missing.ini", "BasicRoots"));
+    EXPECT_FALSE(files.FileExists("C:\\missing.ini"));
+}
+
+TEST_F(SettingsStoreTest, FailedWritesAreReported)
+{
+    LoadText("[General]\r\nAutoSave=2\r\n[BasicRoots]\r\nC:\\=C\r\n");
+    const std::string before = files.Text(kIni);
+    std::vector<std::string> reports;
+    store.OnWriteFailure([&](const std::string& file) { reports.push_back(file); });
+    files.failWrites = true;
+    store.SetGeneral("AutoSave", "3");
+    EXPECT_FALSE(store.SetGeneral("ListWidth", "3"));
+    EXPECT_FALSE(store.DeleteSection(kIni, "BasicRoots"));
+    EXPECT_EQ(reports, (std::vector<std::string>{kIni, kIni, kIni}));
+    EXPECT_EQ(files.Text(kIni), before);
+    files.failWrites = false;
+    store.SetGeneral("AutoSave", "4");
+    EXPECT_EQ(reports.size(), 3u);
+}
+
+TEST(SettingsFile, NamedAfterTheProgram)
+{
+    EXPECT_EQ(SettingsFileFor("C:\\Program Files\\Pagewick\\pagewick.exe"),
+              "C:\\Program Files\\Pagewick\\pagewick.ini");
+    EXPECT_EQ(SettingsFileFor("D:\\tools\\pw.v2.exe"), "D:\\tools\\pw.v2.ini");
+}
+
+class PendingSettingsTest : public SettingsStoreTest {
+protected:
+    PendingSettings pending{store};
+};
+
+TEST_F(PendingSettingsTest, GetFillsTheLayerFromTheStore)
+{
+    LoadText("[General]\r\nAutoSave=5;min\r\n[Other]\r\nFont=Arial;bold\r\n");
+    EXPECT_EQ(pending.Get("AutoSave", "2"), "5");
+    EXPECT_EQ(pending.GetInt("ListWidth", 200), 200);
+    EXPECT_EQ(pending.Get("Other", "font", "x"), "Arial");
+    ASSERT_EQ(pending.Entries().size(), 3u);
+    EXPECT_EQ(pending.Entries()[0].comment, "min");
+    EXPECT_EQ(pending.Entries()[1].section, "General");
+    EXPECT_EQ(pending.Entries()[2].section, "Other");
+    EXPECT_EQ(pending.Entries()[2].comment, "bold");
+
+    pending.Set("AutoSave", "9");
+    EXPECT_EQ(pending.Get("autosave", "2"), "9");
+    EXPECT_EQ(pending.Entries()[0].comment, "");
+    EXPECT_EQ(store.GetInt("AutoSave", 2), 5);  // nothing reaches the store before commit
+}
+
+TEST_F(PendingSettingsTest, CommitRebuildsQueuedSectionsThenWritesEveryEntry)
+{
+    LoadText("[General]\r\nAutoSave=5\r\n[BasicRoots]\r\nC:\\=C\r\nD:\\old=Old;.txt\r\n");
+    EXPECT_EQ(pending.KeysOf("BasicRoots"), (StringList{"C:\\", "D:\\old"}));
+    pending.QueueSectionDeletion("BasicRoots");
+    pending.QueueSectionDeletion("basicroots");
+    EXPECT_EQ(pending.DeletionQueue(), (StringList{"BasicRoots"}));
+    EXPECT_TRUE(pending.KeysOf("BasicRoots").empty());  // the deleted entries do not come back
+    pending.Set("BasicRoots", "D:\\work", "Work", ".md");
+    pending.Set("ListWidth", "250");
+    pending.Set("", "Orphan", "1", "");
+    pending.Commit();
+
+    EXPECT_EQ(files.Text(kIni),
+              "[General]\r\nAutoSave=5\r\nListWidth=250\r\n\r\n[BasicRoots]\r\nD:\\work=Work;.md\r\n");
+    EXPECT_TRUE(pending.Entries().empty());
+    EXPECT_TRUE(pending.DeletionQueue().empty());
+    store.Reload();
+    EXPECT_EQ(store.KeysOf("BasicRoots"), (StringList{"D:\\work"}));
+    EXPECT_EQ(store.GetInt("ListWidth", 200), 250);
+}
+
+TEST_F(PendingSettingsTest, KeysOfTakesTheStoreSectionOnce)
+{
+    LoadText("[keywords]\r\nwork\r\nhome\r\n");
+    EXPECT_EQ(pending.KeysOf("keywords"), (StringList{"work", "home"}));
+    pending.Set("keywords", "todo", "", "");
+    EXPECT_EQ(pending.KeysOf("keywords"), (StringList{"work", "home", "todo"}));
+}
+
+TEST_F(PendingSettingsTest, DiscardForgetsEverything)
+{
+    LoadText("[General]\r\nAutoSave=5\r\n[BasicRoots]\r\nC:\\=C\r\n");
+    const std::string before = files.Text(kIni);
+    pending.Set("AutoSave", "1");
+    pending.QueueSectionDeletion("BasicRoots");
+    pending.Discard();
+    pending.Commit();
+    EXPECT_EQ(files.Text(kIni), before);
+}
+
+class FolderSettingTest : public SettingsStoreTest {
+protected:
+    void SetUp() override { LoadText("[General]\r\nIndexFile=store.txt\r\n"); }
+    std::string Lookup() { return FolderSetting(store, "D:\\root\\sub", "D:\\root\\", "IndexFile", "_index.txt"); }
+};
+
+TEST_F(FolderSettingTest, LayersAskedInOrder)
+{
+    EXPECT_EQ(Lookup(), "store.txt");
+    files.files["D:\\root\\pagewick.fw"] = "[General]\r\nIndexFile=root.txt\r\n";
+    EXPECT_EQ(Lookup(), "root.txt");
+    files.files["D:\\root\\ferrowind.fw"] = "[General]\r\nOther=1\r\n";  // the earlier name wins, lacks the key
+    EXPECT_EQ(Lookup(), "store.txt");
+    files.files["D:\\root\\ferrowind.fw"] = "[General]\r\nIndexFile=earlier.txt\r\n";
+    EXPECT_EQ(Lookup(), "earlier.txt");
+    files.files["D:\\root\\sub\\pagewick.fw"] = "[General]\r\nIndexFile=\r\n";
+    EXPECT_EQ(Lookup(), "");  // a present key answers even when empty
+    files.files["D:\\root\\sub\\pagewick.fw"] = "[Other]\r\nIndexFile=no\r\n";
+    EXPECT_EQ(Lookup(), "earlier.txt");
+    EXPECT_EQ(FolderSetting(store, "", "D:\\root\\sub", "IndexFile", "x"), "store.txt");
+    EXPECT_EQ(FolderSetting(store, "", "", "Missing", "x"), "x");
+}
+
+}  // namespace
+}  // namespace pw
