@@ -1,0 +1,7 @@
+#include "library/win/command_line.h"
+
+namespace pw {
+
+void OpenCommandLineFile(const std::string&) {}
+
+}  // namespace pw

@@ -1,0 +1,12 @@
+#include "notes/win/help.h"
+
+#include "shell/win/mode.h"
+
+namespace pw {
+
+void ShowHelp()
+{
+    if (CurrentMode() != ViewMode::View) ToggleMode(true);
+}
+
+}  // namespace pw

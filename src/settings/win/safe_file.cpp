@@ -1,0 +1,145 @@
+// Saving protocol: write "<folder>\.<name>.new~" (hidden from the lists by its leading dot), FlushFileBuffers,
+// then ReplaceFileA onto an existing target (keeps its attributes) or MoveFileExA with write-through onto a
+// new one. A sync client or virus scanner may hold the target for a moment: sharing and access errors are
+// retried briefly. The original is never deleted first.
+#include "settings/win/safe_file.h"
+
+#include <algorithm>
+
+#include "settings/text.h"
+#include "settings/win/handles.h"
+
+namespace pw {
+namespace {
+
+constexpr int kRetries = 5;
+constexpr DWORD kRetryPauseMs = 100;
+
+bool IsTransient(DWORD error) { return error == ERROR_ACCESS_DENIED || error == ERROR_SHARING_VIOLATION; }
+
+std::string TempPathBeside(const std::string& path)
+{
+    return FolderOf(path) + "." + FileNameOf(path) + ".new~";
+}
+
+bool WriteAndFlush(const std::string& path, std::string_view bytes, DWORD* error)
+{
+    Handle file(CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
+                            FILE_ATTRIBUTE_NORMAL | FILE_ATTRIBUTE_HIDDEN, nullptr));
+    if (!file.valid()) {
+        *error = GetLastError();
+        return false;
+    }
+    std::size_t done = 0;
+    while (done < bytes.size()) {
+        DWORD chunk = static_cast<DWORD>(std::min<std::size_t>(bytes.size() - done, 1u << 20));
+        DWORD written = 0;
+        if (!WriteFile(file.get(), bytes.data() + done, chunk, &written, nullptr) || written != chunk) {
+            *error = GetLastError() ? GetLastError() : ERROR_WRITE_FAULT;
+            return false;
+        }
+        done += written;
+    }
+    if (!FlushFileBuffers(file.get())) {
+        *error = GetLastError();
+        return false;
+    }
+    return true;
+}
+
+bool SwapIntoPlace(const std::string& temp, const std::string& target, DWORD* error)
+{
+    for (int attempt = 0; attempt < kRetries; ++attempt) {
+        BOOL ok;
+        if (PathExists(target)) {
+            ok = ReplaceFileA(target.c_str(), temp.c_str(), nullptr, REPLACEFILE_IGNORE_MERGE_ERRORS, nullptr,
+                              nullptr);
+        } else {
+            ok = MoveFileExA(temp.c_str(), target.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH);
+        }
+        if (ok) {
+            // The replacement carries the temporary file's hidden attribute: give the target plain attributes.
+            DWORD attrs = GetFileAttributesA(target.c_str());
+            if (attrs != INVALID_FILE_ATTRIBUTES && (attrs & FILE_ATTRIBUTE_HIDDEN))
+                SetFileAttributesA(target.c_str(), attrs & ~FILE_ATTRIBUTE_HIDDEN);
+            return true;
+        }
+        *error = GetLastError();
+        if (!IsTransient(*error)) return false;
+        Sleep(kRetryPauseMs);
+    }
+    return false;
+}
+
+}  // namespace
+
+std::optional<std::string> ReadWholeFile(const std::string& path, DWORD* error)
+{
+    DWORD ignored = 0;
+    if (!error) error = &ignored;
+    Handle file(CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
+                            nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
+    if (!file.valid()) {
+        *error = GetLastError();
+        return std::nullopt;
+    }
+    LARGE_INTEGER size{};
+    if (!GetFileSizeEx(file.get(), &size)) {
+        *error = GetLastError();
+        return std::nullopt;
+    }
+    std::string bytes(static_cast<std::size_t>(size.QuadPart), '\0');
+    std::size_t done = 0;
+    while (done < bytes.size()) {
+        DWORD chunk = static_cast<DWORD>(std::min<std::size_t>(bytes.size() - done, 1u << 20));
+        DWORD got = 0;
+        if (!::ReadFile(file.get(), bytes.data() + done, chunk, &got, nullptr)) {
+            *error = GetLastError();
+            return std::nullopt;
+        }
+        if (got == 0) break;
+        done += got;
+    }
+    bytes.resize(done);
+    return bytes;
+}
+
+bool ReplaceFileSafely(const std::string& path, std::string_view bytes, DWORD* error)
+{
+    DWORD ignored = 0;
+    if (!error) error = &ignored;
+    *error = 0;
+    DWORD attrs = GetFileAttributesA(path.c_str());
+    if (attrs != INVALID_FILE_ATTRIBUTES && (attrs & (FILE_ATTRIBUTE_READONLY | FILE_ATTRIBUTE_DIRECTORY))) {
+        *error = ERROR_ACCESS_DENIED;
+        return false;
+    }
+    const std::string temp = TempPathBeside(path);
+    if (!WriteAndFlush(temp, bytes, error)) {
+        DeleteFileA(temp.c_str());
+        return false;
+    }
+    if (!SwapIntoPlace(temp, path, error)) {
+        // When the system reports that the target could not be restored, the temporary file is the only
+        // copy of the new content: keep it.
+        if (*error != ERROR_UNABLE_TO_MOVE_REPLACEMENT) DeleteFileA(temp.c_str());
+        return false;
+    }
+    return true;
+}
+
+bool PathExists(const std::string& path)
+{
+    if (GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES) return true;
+    // A path that exists but denies access still exists.
+    DWORD error = GetLastError();
+    return error == ERROR_ACCESS_DENIED || error == ERROR_SHARING_VIOLATION;
+}
+
+bool IsFolder(const std::string& path)
+{
+    DWORD attrs = GetFileAttributesA(path.c_str());
+    return attrs != INVALID_FILE_ATTRIBUTES && (attrs & FILE_ATTRIBUTE_DIRECTORY);
+}
+
+}  // namespace pw

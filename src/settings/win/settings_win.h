@@ -1,0 +1,29 @@
+// The process-wide settings store over the real settings file, and the program's own folders.
+#pragma once
+
+#include <string>
+
+#include "settings/settings_store.h"
+
+namespace pw {
+
+// Real files, replaced safely.
+class Win32FileAccess : public FileAccess {
+public:
+    std::optional<std::string> ReadFile(const std::string& path) override;
+    bool ReplaceWhole(const std::string& path, std::string_view bytes) override;
+    bool FileExists(const std::string& path) override;
+};
+
+// The running program's file; tests point it elsewhere before start-up.
+void SetProgramFile(const std::string& path);
+const std::string& ProgramFile();
+// Drive and folder of the program file, with a trailing backslash.
+std::string ProgramFolder();
+// "%s%s%s.ini": drive, folder and base name of the program file.
+std::string SettingsFilePath();
+
+SettingsStore& Settings();
+FileAccess& RealFiles();
+
+}  // namespace pw

@@ -1,0 +1,155 @@
+/* Numbers shared by the resource script and the code: resources, panes, commands, timers, messages.
+   Plain macros because the resource compiler reads this file too. */
+#ifndef PAGEWICK_SHELL_IDS_H
+#define PAGEWICK_SHELL_IDS_H
+
+/* Resources */
+#define IDI_PAGEWICK 1
+#define IDI_TB_NEW 183
+#define IDI_TB_SAVE 184
+#define IDI_TB_VIEW 186
+#define IDI_TB_EDIT 5
+#define IDI_TB_BACK 187
+#define IDI_TB_FORWARD 188
+#define IDI_TB_SPACER 227
+#define IDI_TB_NOTE1 189
+#define IDI_TB_NOTE2 190
+#define IDI_TB_NOTE3 191
+#define IDI_TB_SPARE 242
+#define IDI_FOLDER 1001
+#define IDI_FOLDER_PARENT 1002
+#define IDI_FOLDER_SUB 1003
+#define IDI_FILE_OTHER 1011
+#define IDI_FILE_TEXT 1012
+#define IDI_FILE_IMAGE 1013
+#define IDI_FILE_WEB 1014
+#define IDI_FILE_ZIP 1015
+#define IDI_FILE_CSV 1016
+#define IDM_MAINMENU 106
+#define IDA_ACCELERATORS 136
+#define IDC_DROP_OK 220
+#define IDC_DROP_NO 221
+
+/* Panes */
+#define IDW_FOLDERS 200
+#define IDW_FILES 201
+#define IDW_EDIT_NOWRAP 202
+#define IDW_EDIT_WRAP 203
+#define IDW_MULTIBAR 204
+#define IDW_ROOTS 205
+#define IDW_MESSAGE_LINE 206
+#define IDW_CAPTION 207
+#define IDW_BROWSER 208
+#define IDW_SHEET 210
+#define IDW_STATUSBAR 301
+
+/* Toolbar buttons */
+#define CMD_TB_NEW_BACK 300
+#define CMD_TB_SAVE_FORWARD 301
+#define CMD_TB_SPACER_MULTIBAR 303
+#define CMD_TB_SPACER_ROOTS 304
+#define CMD_TB_MODE 305
+
+/* Menu bar and accelerators */
+#define CMD_NEW_NOTE 40003
+#define CMD_MENU_SAVE 40006
+#define CMD_LAUNCH_ASSOCIATED 40009
+#define CMD_F5 40010
+#define CMD_TOGGLE_MODE 40012
+#define CMD_EXIT 40013
+#define CMD_NEW_SHEET 40015
+#define CMD_CONFIGURE 40018
+#define CMD_SAVE_KEY 40019
+#define CMD_NEW_NOTE_KEY 40020
+#define CMD_NEW_SHEET_KEY 40021
+#define CMD_FOCUS_MULTIBAR 40022
+#define CMD_SELECT_ALL 40023
+#define CMD_FOCUS_FILES 40024
+#define CMD_FOCUS_FOLDERS 40025
+#define CMD_FOCUS_ROOTS 40026
+#define CMD_FOCUS_MULTIBAR_F6 40027
+#define CMD_FOCUS_DOCUMENT 40029
+#define CMD_CTRL_L 40031
+#define CMD_MULTIBAR_SECOND 40032
+#define CMD_TOGGLE_MODE_KEY 40034
+#define CMD_ABOUT 40039
+#define CMD_HELP 40040
+#define CMD_INSERT_ROW 40041
+#define CMD_FIND_NEXT 40042
+#define CMD_NEW_WINDOW 40045
+#define CMD_BACK_KEY 40048
+#define CMD_ALWAYS_ON_TOP 40052
+#define CMD_HEADER_RULE 40055
+#define CMD_SUBHEADER_RULE 40056
+
+/* Dialog keys */
+#define CMD_ENTER 1
+#define CMD_ESCAPE 2
+
+/* Recent notes, perpetual notes, help */
+#define CMD_RECENT_SEPARATOR 6000
+#define CMD_SLOT_FIRST 6001
+#define CMD_PERPETUAL1 6011
+#define CMD_PERPETUAL2 6012
+#define CMD_PERPETUAL3 6013
+#define CMD_HELP_SLOT 6014
+
+/* Tools menu items added at run time */
+#define CMD_VIEWER_SEPARATOR_TOP 900
+#define CMD_VIEWER_SEPARATOR_BOTTOM 901
+#define CMD_TEXT_SEPARATOR 902
+#define CMD_WORDWRAP 903
+#define CMD_MAIL_TO_SELECTED 904
+#define CMD_MAIL_SELECTED_BODY 905
+#define CMD_FORMAT_NEWLINES 906
+#define CMD_WORD_COUNT 907
+#define CMD_CHAR_COUNT 908
+#define CMD_KEYWORDS 909
+#define CMD_TEXT_SEPARATOR2 910
+#define CMD_PRINT 911
+#define CMD_SELECT_CSS 912
+#define CMD_SHEET_TITLE_ROW 950
+#define CMD_SHEET_SORTABLE 951
+#define CMD_SHEET_KEYWORDS 952
+#define CMD_VIEW_PW_FILES 960
+#define CMD_CSS_FIRST 960
+#define CMD_CSS_LAST 979
+
+/* Folder and file pane context menus */
+#define CMD_FOLDER_NEW 400
+#define CMD_FOLDER_EXPLORER 402
+#define CMD_FOLDER_PROPERTIES 403
+#define CMD_FILE_PROPERTIES 500
+#define CMD_FILE_DELETE 501
+#define CMD_FILE_RENAME 502
+#define CMD_FILE_CUT 503
+#define CMD_FILE_COPY 504
+#define CMD_FILE_PASTE 505
+#define CMD_FILE_LAUNCH 506
+#define CMD_FILE_OPEN_AS_TEXT 507
+#define CMD_FILE_REFRESH 508
+#define CMD_FILE_SEND_EXTERNAL 509
+#define CMD_SORT_BY_DATE 510
+#define CMD_SORT_BY_NAME 511
+#define CMD_FILE_KEYWORDS 512
+#define CMD_FILE_PASTE_IMAGE 513
+#define CMD_FILTER_ALL 550
+#define CMD_FILTER_TEXT 551
+#define CMD_FILTER_IMAGE 552
+#define CMD_FILTER_SHEET 553
+#define CMD_FILTER_ZIP 554
+#define CMD_FILTER_WEB 555
+#define CMD_SHEET_FIRST 607
+#define CMD_SHEET_LAST 622
+#define CMD_RENAME_FILE_DONE 5001
+#define CMD_RENAME_FOLDER_DONE 5002
+#define CMD_BROWSER_COPY 702
+
+/* Timers and private messages */
+#define TIMER_AUTOSAVE 1
+#define TIMER_STATUS 2
+#define TIMER_SHEET_CURSOR 4
+#define TIMER_FOLDER_POLL 5
+#define WM_PW_LINK 700
+
+#endif

@@ -1,0 +1,52 @@
+// "Apply settings": run once at start-up and again after the Configure dialog's OK.
+#include <windows.h>
+
+#include <string>
+
+#include "settings/win/settings_win.h"
+#include "shell/ids.h"
+#include "shell/win/main_window.h"
+#include "shell/win/startup.h"
+#include "shell/win/timers.h"
+#include "shell/win/toolbar.h"
+
+namespace pw {
+namespace {
+
+void EnablePerpetualButtons()
+{
+    for (int i = 0; i < 3; ++i) {
+        const std::string value = Settings().GetString("PerpetualNote" + std::to_string(i + 1), "");
+        EnablePerpetualButton(CMD_PERPETUAL1 + i, !value.empty());
+    }
+}
+
+void ApplyNoteFont()
+{
+    const std::string face = Settings().GetString("NoteFont", "");
+    if (face.empty()) return;
+    LOGFONTA font{};
+    font.lfHeight = Settings().GetInt("NoteFontSize", 0);
+    font.lfWeight = FW_NORMAL;
+    font.lfCharSet = DEFAULT_CHARSET;
+    lstrcpynA(font.lfFaceName, face.c_str(), 32);
+    static HFONT noteFont = nullptr;
+    HFONT created = CreateFontIndirectA(&font);
+    if (!created) return;
+    for (HWND editor : {Main().panes.editNoWrap, Main().panes.editWrap})
+        SendMessageA(editor, WM_SETFONT, reinterpret_cast<WPARAM>(created), TRUE);
+    if (noteFont) DeleteObject(noteFont);
+    noteFont = created;
+}
+
+}  // namespace
+
+void ApplySettings()
+{
+    RestartAutosaveTimer();
+    EnablePerpetualButtons();
+    ApplyNoteFont();
+    SetFirstButtons(false);
+}
+
+}  // namespace pw

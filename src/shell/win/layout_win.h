@@ -1,0 +1,11 @@
+// Places every pane of the main window from its client size, the list width and the status bar height.
+#pragma once
+
+namespace pw {
+
+void LayoutMainWindow();
+// The list width in use (ListWidth, read on the first layout, then changed only by the splitter).
+int ListWidth();
+void SetListWidth(int width);
+
+}  // namespace pw

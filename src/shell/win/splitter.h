@@ -1,0 +1,13 @@
+// The splitter between the document area and the lists, dragged with the mouse on the main window's surface.
+#pragma once
+
+#include <windows.h>
+
+namespace pw {
+
+bool SplitterSetCursor(HWND hwnd, LPARAM lp);
+void SplitterMouseDown(int x);
+void SplitterMouseMove(int x, WPARAM keys);
+void SplitterMouseUp(int x);
+
+}  // namespace pw

@@ -1,0 +1,141 @@
+// Start-up order: migrate and load the settings, register the window class, initialise OLE, create the main
+// window (which creates its panes), initialise it, restore its placement, open a file named on the command
+// line, then run the first-launch action. Exit saves the open document and removes the rendered pages.
+#include "shell/win/startup.h"
+
+#include <ole2.h>
+
+#include "library/win/command_line.h"
+#include "media/win/drop_targets.h"
+#include "notes/win/document.h"
+#include "notes/win/help.h"
+#include "render/win/browser_pane.h"
+#include "settings/text.h"
+#include "sheet/win/cell_editor.h"
+#include "settings/win/messages.h"
+#include "settings/win/safe_file.h"
+#include "settings/win/settings_win.h"
+#include "shell/ids.h"
+#include "shell/win/main_window.h"
+#include "shell/win/placement_win.h"
+#include "shell/win/timers.h"
+#include "shell/win/window_class.h"
+
+namespace pw {
+namespace {
+
+void ReportSettingsWriteFailure(const std::string& file)
+{
+    if (Main().settingsWriteReported) return;
+    Main().settingsWriteReported = true;
+    StatusMessage("Settings could not be saved to %s: %s", file.c_str(), LastErrorText().c_str());
+}
+
+void RunFirstLaunch()
+{
+    if (!Settings().GetBoolDefaultFalse("FirstLaunch")) return;
+    Settings().SetGeneral("FirstLaunch", "0");
+    ShowHelp();
+}
+
+}  // namespace
+
+void MigrateSettingsFile()
+{
+    const std::string target = SettingsFilePath();
+    const std::string earlier = ProgramFolder() + "ferrowind.ini";
+    if (!PathExists(target) && PathExists(earlier)) MoveFileA(earlier.c_str(), target.c_str());
+}
+
+HWND StartPagewick(HINSTANCE instance, const StartOptions& options)
+{
+    if (!options.programFile.empty()) SetProgramFile(options.programFile);
+    MainWindow& main = Main();
+    main = MainWindow{};
+    main.instance = instance;
+
+    MigrateSettingsFile();
+    Settings().OnWriteFailure(ReportSettingsWriteFailure);
+    Settings().Load(SettingsFilePath());
+    main.useStatusBar = Settings().GetBoolDefaultFalse("UseStatBar");
+    main.expertMode = Settings().GetBoolDefaultFalse("ExpertMode");
+
+    if (!RegisterMainWindowClass(instance)) return nullptr;
+    // Without OLE the browser pane is missing; the rest of the program still works.
+    if (SUCCEEDED(OleInitialize(nullptr))) RegisterBrowserClass(instance);
+
+    main.dropOkCursor = LoadCursorA(instance, MAKEINTRESOURCEA(IDC_DROP_OK));
+    main.dropNoCursor = LoadCursorA(instance, MAKEINTRESOURCEA(IDC_DROP_NO));
+    main.sizeCursor = LoadCursorA(nullptr, reinterpret_cast<LPCSTR>(IDC_SIZEWE));
+
+    HWND hwnd = CreateMainWindow(instance);
+    if (!hwnd) return nullptr;
+    InitialiseMainWindow();
+
+    main.accelerators = LoadAcceleratorsA(instance, MAKEINTRESOURCEA(IDA_ACCELERATORS));
+    RestoreWindowPlacement(hwnd, options.show);
+    OpenCommandLineFile(options.commandLine);
+    RegisterDropTargets();
+    RunFirstLaunch();
+    return hwnd;
+}
+
+bool HandleLoopMessage(MSG& msg)
+{
+    if (msg.message == WM_QUIT) return false;
+    MainWindow& main = Main();
+    if (main.hwnd && main.accelerators && TranslateAcceleratorA(main.hwnd, main.accelerators, &msg)) return true;
+    if (main.editorHasFocus) {
+        TranslateMessage(&msg);
+        DispatchMessageA(&msg);
+        return true;
+    }
+    if (CellEditorMessage(msg)) return true;
+    if (main.hwnd && IsDialogMessageA(main.hwnd, &msg)) return true;
+    TranslateMessage(&msg);
+    DispatchMessageA(&msg);
+    return true;
+}
+
+int RunMessageLoop()
+{
+    MSG msg;
+    while (GetMessageA(&msg, nullptr, 0, 0) > 0) HandleLoopMessage(msg);
+    return static_cast<int>(msg.wParam);
+}
+
+int PagewickMain(HINSTANCE instance, const char* commandLine, int show)
+{
+    StartOptions options;
+    options.commandLine = commandLine ? commandLine : "";
+    options.show = show;
+    if (!StartPagewick(instance, options)) return 1;
+    int code = RunMessageLoop();
+    ShutdownPagewick();
+    OleUninitialize();
+    return code;
+}
+
+void ExitPagewick()
+{
+    MainWindow& main = Main();
+    if (main.quitting) return;
+    main.quitting = true;
+    RevokeDropTargets();
+    SaveBeforeExit();
+    DeleteRenderedPages();
+    PostQuitMessage(0);
+}
+
+void ShutdownPagewick()
+{
+    MainWindow& main = Main();
+    StopTimers();
+    if (main.hwnd && IsWindow(main.hwnd)) DestroyWindow(main.hwnd);
+    if (main.captionFont) DeleteObject(main.captionFont);
+    if (main.accelerators) DestroyAcceleratorTable(main.accelerators);
+    SetStatusTarget({});
+    main = MainWindow{};
+}
+
+}  // namespace pw

@@ -1,0 +1,170 @@
+#include "shell/win/window_class.h"
+
+#include <commctrl.h>
+#include <windowsx.h>
+
+#include "settings/win/messages.h"
+#include "settings/win/settings_win.h"
+#include "shell/ids.h"
+#include "shell/win/commands.h"
+#include "shell/win/layout_win.h"
+#include "shell/win/main_window.h"
+#include "shell/win/mode.h"
+#include "shell/win/notifications.h"
+#include "shell/win/panes.h"
+#include "shell/win/splitter.h"
+#include "shell/win/startup.h"
+#include "shell/win/timers.h"
+#include "shell/win/toolbar.h"
+#include "library/win/library_view.h"
+#include "notes/win/file_info.h"
+
+namespace pw {
+namespace {
+
+constexpr char kClassName[] = "ferroWindClass";
+constexpr int kEditorLimit = 64000;
+
+LRESULT OnTimer(WPARAM id)
+{
+    if (id == TIMER_STATUS) OnStatusTimer();
+    if (id == TIMER_FOLDER_POLL) OnFolderPollTimer();
+    return 0;
+}
+
+LRESULT CALLBACK MainWindowProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp)
+{
+    switch (msg) {
+        case WM_CREATE:
+            Main().hwnd = hwnd;
+            return CreatePanes(hwnd) ? 0 : -1;
+        case WM_SIZE:
+            if (wp != SIZE_MINIMIZED) LayoutMainWindow();
+            return 0;
+        case WM_COMMAND:
+            DispatchCommand(LOWORD(wp), HIWORD(wp), reinterpret_cast<HWND>(lp));
+            return 0;
+        case WM_NOTIFY:
+            return RouteNotification(reinterpret_cast<NMHDR*>(lp));
+        case WM_TIMER:
+            return OnTimer(wp);
+        case WM_INITMENUPOPUP:
+            PrepareMenu(reinterpret_cast<HMENU>(wp));
+            return 0;
+        case WM_SETCURSOR:
+            if (SplitterSetCursor(hwnd, lp)) return TRUE;
+            break;
+        case WM_LBUTTONDOWN:
+            SplitterMouseDown(GET_X_LPARAM(lp));
+            return 0;
+        case WM_MOUSEMOVE:
+            SplitterMouseMove(GET_X_LPARAM(lp), wp);
+            return 0;
+        case WM_LBUTTONUP:
+            SplitterMouseUp(GET_X_LPARAM(lp));
+            return 0;
+        case WM_CLOSE:
+            ExitPagewick();
+            return 0;
+        case WM_DESTROY:
+            return 0;
+        default:
+            break;
+    }
+    return DefWindowProcA(hwnd, msg, wp, lp);
+}
+
+void LimitEditors()
+{
+    const int gutter = Settings().GetInt("GutterWidth", 10);
+    for (HWND editor : {Main().panes.editNoWrap, Main().panes.editWrap}) {
+        SendMessageA(editor, EM_SETLIMITTEXT, kEditorLimit, 0);
+        SendMessageA(editor, EM_SETMARGINS, EC_LEFTMARGIN, MAKELPARAM(gutter, 0));
+    }
+}
+
+void SetUpStatusBar()
+{
+    MainWindow& main = Main();
+    StatusTarget target;
+    target.mainWindow = main.hwnd;
+    target.messageLine = main.panes.messageLine;
+    target.activeEditor = ActiveEditor;
+    if (main.panes.statusBar) {
+        RECT client;
+        GetClientRect(main.hwnd, &client);
+        int edges[4] = {500, 560, 620, -1};
+        SendMessageA(main.panes.statusBar, SB_SETPARTS, 4, reinterpret_cast<LPARAM>(edges));
+        RECT bar;
+        GetWindowRect(main.panes.statusBar, &bar);
+        main.statusHeight = bar.bottom - bar.top;
+        main.showCharCount = Settings().GetBoolDefaultTrue("NoteShowCharCount");
+        main.showWordCount = Settings().GetBoolDefaultTrue("NoteShowWordCount");
+        target.statusBar = main.panes.statusBar;
+        target.countsShown[0] = main.showCharCount;
+        target.countsShown[1] = main.showWordCount;
+    } else {
+        main.statusHeight = 0;
+    }
+    SetStatusTarget(target);
+}
+
+void ClearAlwaysOnTopMark()
+{
+    CheckMenuItem(GetMenu(Main().hwnd), CMD_ALWAYS_ON_TOP, MF_BYCOMMAND | MF_UNCHECKED);
+}
+
+}  // namespace
+
+bool RegisterMainWindowClass(HINSTANCE instance)
+{
+    WNDCLASSEXA wc{};
+    wc.cbSize = sizeof(wc);
+    wc.style = CS_BYTEALIGNWINDOW;
+    wc.lpfnWndProc = MainWindowProc;
+    wc.hInstance = instance;
+    wc.hIcon = LoadIconA(instance, MAKEINTRESOURCEA(IDI_PAGEWICK));
+    wc.hIconSm = static_cast<HICON>(
+        LoadImageA(instance, MAKEINTRESOURCEA(IDI_PAGEWICK), IMAGE_ICON, GetSystemMetrics(SM_CXSMICON),
+                   GetSystemMetrics(SM_CYSMICON), LR_DEFAULTCOLOR));
+    wc.hCursor = LoadCursorA(nullptr, reinterpret_cast<LPCSTR>(IDC_ARROW));
+    wc.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_MENU + 1);
+    wc.lpszMenuName = MAKEINTRESOURCEA(IDM_MAINMENU);
+    wc.lpszClassName = kClassName;
+    WNDCLASSEXA existing{};
+    existing.cbSize = sizeof(existing);
+    // Tests start the window more than once in one process.
+    if (GetClassInfoExA(instance, kClassName, &existing)) return true;
+    return RegisterClassExA(&wc) != 0;
+}
+
+HWND CreateMainWindow(HINSTANCE instance)
+{
+    INITCOMMONCONTROLSEX icc{sizeof(icc), ICC_BAR_CLASSES | ICC_LISTVIEW_CLASSES | ICC_STANDARD_CLASSES |
+                                              ICC_WIN95_CLASSES | ICC_USEREX_CLASSES};
+    InitCommonControlsEx(&icc);
+    return CreateWindowExA(0, kClassName, "Pagewick", WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN, CW_USEDEFAULT,
+                           CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, nullptr, nullptr, instance, nullptr);
+}
+
+void InitialiseMainWindow()
+{
+    MainWindow& main = Main();
+    BuildPaneImageLists();
+    AddOwnFilesMenuItem();
+    SetUpViewers();
+    SetUpStatusBar();
+    ApplySettings();
+    StartFixedTimers();
+    main.wordWrap = Settings().GetBoolDefaultTrue("WordWrap");
+    SetModeButtons();
+    EnsureFileInfoFolder();
+    ClearAlwaysOnTopMark();
+    LimitEditors();
+    SetCaptionFont();
+    HookEditorsAndMultibar();
+    if (!main.expertMode) AttachPaneTooltips();
+    LayoutMainWindow();
+}
+
+}  // namespace pw
