@@ -1,0 +1,106 @@
+// The passes that carry state from line to line: blocks (pre, centered and raw blocks) with the escaping of
+// their content, and tables.
+#include "render/wiki_engine.h"
+
+#include <algorithm>
+#include <vector>
+
+namespace pw::wiki {
+namespace {
+
+constexpr auto npos = std::string::npos;
+
+bool OpenBlock(std::string& line, DocumentState& state)
+{
+    for (std::size_t kind = 0; kind < kBlockKinds.size(); ++kind) {
+        const BlockKind& row = kBlockKinds[kind];
+        std::size_t at = line.find(row.open);
+        if (at == npos) continue;
+        Rewrite(line, at, row.open.size(), row.openTag);
+        state.block = BlockState::Opened;
+        state.blockKind = kind;
+        return true;
+    }
+    return false;
+}
+
+// Where escaping starts: right after the block's own opening tag, so that the tag stays markup.
+std::size_t EscapeStart(std::string_view line)
+{
+    for (std::string_view tag : {std::string_view("<pre>"), std::string_view("<center>")}) {
+        std::size_t at = line.find(tag);
+        if (at != npos) return at + tag.size();
+    }
+    return 0;
+}
+
+// strtok-style pieces: runs of "|" are one separator, so no piece is empty.
+std::vector<std::string_view> TablePieces(std::string_view row)
+{
+    std::vector<std::string_view> pieces;
+    std::size_t at = 0;
+    while (pieces.size() < kMaxTablePieces) {
+        at = row.find_first_not_of('|', at);
+        if (at == npos) break;
+        std::size_t end = std::min(row.find('|', at), row.size());
+        pieces.push_back(row.substr(at, std::min(end - at, kMaxCell)));
+        at = end;
+    }
+    return pieces;
+}
+
+}  // namespace
+
+bool BlockPass(std::string& line, DocumentState& state)
+{
+    bool changed = false;
+    if (state.block == BlockState::None) changed = OpenBlock(line, state);
+    if (state.block != BlockState::Opened && state.block != BlockState::Inside) return changed;
+    // The closing marker may stand anywhere, even before the opening one, so an opened block is looked at
+    // again on its rewritten line.
+    const BlockKind& kind = kBlockKinds[state.blockKind];
+    std::size_t at = line.find(kind.close);
+    if (at == npos) {
+        state.block = BlockState::Inside;
+        return changed;
+    }
+    Rewrite(line, at, kind.close.size(), kind.closeTag);
+    state.block = BlockState::Closed;
+    return true;
+}
+
+bool EscapePass(LineWork& work)
+{
+    std::size_t start = EscapeStart(work.text);
+    for (const EscapeRule& rule : kEscapeRules) {
+        std::size_t at = work.text.find(rule.ch, start);
+        if (at == npos) continue;
+        Rewrite(work.text, at, 1, rule.entity);
+        return true;
+    }
+    return false;
+}
+
+TableResult TablePass(std::string& line, DocumentState& state)
+{
+    if (line.empty() || line[0] != '|') {
+        return state.table == TableState::InTable ? TableResult::Ended : TableResult::NotRow;
+    }
+    std::vector<std::string_view> pieces = TablePieces(line);
+    std::string row = state.table == TableState::None ? "<table><tr>" : "<tr>";
+    state.table = TableState::InTable;
+    // The last piece is what follows the last "|", normally the line end; it goes after the row.
+    for (std::size_t i = 0; i + 1 < pieces.size(); ++i) {
+        row += "<td>";
+        row += pieces[i];
+        row += "</td>";
+        if (row.size() > kMaxLine) break;
+    }
+    row += "</tr>\n";
+    if (!pieces.empty()) row += pieces.back();
+    CutToLine(row);
+    line = std::move(row);
+    return TableResult::Row;
+}
+
+}  // namespace pw::wiki

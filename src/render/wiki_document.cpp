@@ -1,0 +1,64 @@
+// The document loop: the note is taken in pieces of at most kMaxLine characters (a longer line arrives as
+// several pieces, each treated as a line of its own) and every piece goes through the line pipeline.
+#include "render/wiki.h"
+#include "render/wiki_engine.h"
+
+#include <algorithm>
+#include <new>
+
+namespace pw {
+namespace {
+
+constexpr std::string_view kBreakTag = "<br/>";
+
+// The next piece: up to and including the next line feed, at most kMaxLine characters. The search for the line
+// feed looks no further than the piece can reach, so a huge line costs linear time.
+std::string_view NextPiece(std::string_view input, std::size_t at)
+{
+    std::string_view window = input.substr(at, wiki::kMaxLine);
+    std::size_t lineFeed = window.find('\n');
+    return lineFeed == std::string_view::npos ? window : window.substr(0, lineFeed + 1);
+}
+
+std::string ConvertPieces(std::string_view input, bool addLineBreaks)
+{
+    std::string out;
+    out.reserve(input.size() + input.size() / 4);
+    wiki::DocumentState state;
+    for (std::size_t at = 0; at < input.size();) {
+        std::string_view piece = NextPiece(input, at);
+        at += piece.size();
+        if (wiki::ConvertLine(piece, state, out)) continue;
+        std::string line(piece);
+        if (addLineBreaks) AppendLineBreak(line, BreakStyle::Html);
+        out += line;
+    }
+    // A table or block still open at the end of the text gets no closing tag.
+    return out;
+}
+
+}  // namespace
+
+void AppendLineBreak(std::string& line, BreakStyle style)
+{
+    if (line.empty() || (line.back() != '\n' && line.back() != '\r')) return;
+    line.pop_back();
+    if (line.size() > kBreakTag.size() && line.ends_with(kBreakTag)) return;
+    line += style == BreakStyle::Html ? "<br/>\n" : "  \n";
+}
+
+std::string WikiConvertDocument(std::string_view input, bool addLineBreaks)
+{
+    // Without memory for the result the note is shown unconverted, as when no output could be made.
+    try {
+        return ConvertPieces(input, addLineBreaks);
+    } catch (const std::bad_alloc&) {
+        try {
+            return std::string(input);
+        } catch (const std::bad_alloc&) {
+            return {};
+        }
+    }
+}
+
+}  // namespace pw

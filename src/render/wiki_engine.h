@@ -1,0 +1,97 @@
+// The wiki converter's engine: the rule tables, the per-document state and the passes that the line pipeline
+// runs. Each pass takes the working line and reports whether it rewrote it; a rewrite builds the new line from
+// the text before the match, the replacement and the text after it, and never yields more than kWikiMaxLine
+// characters. Everything here is bytes: NUL bytes and invalid UTF-8 are ordinary data.
+#pragma once
+
+#include <array>
+#include <cstddef>
+#include <string>
+#include <string_view>
+
+namespace pw::wiki {
+
+inline constexpr std::size_t kMaxLine = 1023;        // an input piece, and the result of any rewrite
+inline constexpr std::size_t kMaxField = 259;        // link labels and hrefs
+inline constexpr std::size_t kMaxTablePieces = 259;  // pieces of one table row
+inline constexpr std::size_t kMaxCell = 258;         // characters of one table piece
+
+// A block marker pair with the tags it turns into ("[|" ... "|]" is a <pre> block).
+struct BlockKind {
+    std::string_view open, close, openTag, closeTag;
+};
+
+// Inside a block these characters become entities.
+struct EscapeRule {
+    char ch;
+    std::string_view entity;
+};
+
+// "=b=" after a space (or at the line start) becomes italics.
+struct EmphasisRule {
+    char marker;
+    std::string_view openTag, closeTag;
+};
+
+enum class RulePlace { Start, Anywhere };
+
+// One rewrite of the line-rule pass and whether the line it applies to still gets a line break.
+struct LineRule {
+    std::string_view text;
+    RulePlace place;
+    std::string_view replacement;
+    bool lineBreak;
+};
+
+extern const std::array<BlockKind, 4> kBlockKinds;
+extern const std::array<EscapeRule, 2> kEscapeRules;
+extern const std::array<EmphasisRule, 2> kEmphasisRules;
+extern const std::array<char, 9> kClosingPunctuation;
+extern const std::array<LineRule, 12> kLineRules;
+
+enum class BlockState { None, Opened, Inside, Closed };
+enum class TableState { None, InTable, Ended };
+
+// What carries over from one line to the next; a new document starts from the default.
+struct DocumentState {
+    BlockState block = BlockState::None;
+    std::size_t blockKind = 0;  // index into kBlockKinds while a block is open
+    TableState table = TableState::None;
+};
+
+// The copy of one line that the passes work on.
+struct LineWork {
+    std::string text;
+    bool lineBreak = true;  // the line-rule pass may decide that a changed line gets no "<br/>"
+};
+
+// Small text helpers shared by the passes.
+std::string CutText(std::string_view text, std::size_t max);
+std::string TrimBlanks(std::string_view text);
+bool StartsWithNoCase(std::string_view text, std::string_view prefix);
+// Replaces count characters at pos by with, then cuts the line to kMaxLine.
+void Rewrite(std::string& line, std::size_t pos, std::size_t count, std::string_view with);
+// A line built in one go is cut to kMaxLine like any other rewrite.
+void CutToLine(std::string& line);
+// "<a " class part "href=\"" href "\">" label "</a>".
+std::string Anchor(std::string_view href, std::string_view label);
+
+// The passes. Block and table passes run once per line and carry state; the others are repeated.
+bool BlockPass(std::string& line, DocumentState& state);
+bool EscapePass(LineWork& work);
+enum class TableResult { NotRow, Row, Ended };
+TableResult TablePass(std::string& line, DocumentState& state);
+bool DoubleLinkPass(LineWork& work);
+bool SingleLinkPass(LineWork& work);
+bool EmphasisPass(LineWork& work);
+bool LineRulePass(LineWork& work);
+
+using LinePass = bool (*)(LineWork&);
+// Runs the pass until it reports no change; true when it changed the line at least once.
+bool RepeatPass(LinePass pass, LineWork& work);
+
+// The line pipeline. A changed line is appended to out (with its line break) and true returned; an unchanged
+// line is left for the caller to write. A table that ends before this line has its closing tag written first.
+bool ConvertLine(std::string_view line, DocumentState& state, std::string& out);
+
+}  // namespace pw::wiki
