@@ -1,0 +1,92 @@
+// Rendering speed: sundown alone against the default Markdown pipeline (wiki pass, hard breaks, sundown, page
+// head), over one large generated note and over a folder's worth of short ones. The pipeline should run at
+// least half as fast as sundown alone.
+#include <algorithm>
+#include <chrono>
+#include <cstdio>
+#include <string>
+#include <vector>
+
+#include "render/markdown.h"
+#include "render/page.h"
+
+namespace {
+
+constexpr std::size_t kLargeNoteBytes = 10 * 1024 * 1024;
+constexpr int kShortNotes = 10000;
+constexpr int kRounds = 3;
+
+// Typical note content: headers, plain lines, wiki links, web addresses, emphasis, lists, a table, a rule.
+std::string NoteBlock(int n)
+{
+    const std::string id = std::to_string(n);
+    return "+ Heading " + id + "\n\nA plain line of text with *emphasis* and a [Linked Note " + id +
+           "] in it.\nA second line, =italic= words and a link to http://example.org/page" + id +
+           " here.\nMarkdown [label](imgs/pic" + id + ".png) and ~~struck~~ text.\n\n- item one\n- item two\n\n" +
+           "|cell a|cell b|\n|cell c|cell d|\n\n___\n\n";
+}
+
+std::string LargeNote()
+{
+    std::string text;
+    text.reserve(kLargeNoteBytes + 1024);
+    for (int n = 0; text.size() < kLargeNoteBytes; ++n) text += NoteBlock(n);
+    return text;
+}
+
+std::vector<std::string> ShortNotes()
+{
+    std::vector<std::string> notes;
+    notes.reserve(kShortNotes);
+    for (int n = 0; n < kShortNotes; ++n) notes.push_back(NoteBlock(n) + NoteBlock(n + 1));
+    return notes;
+}
+
+template <typename Work>
+double BestSeconds(Work work)
+{
+    double best = 1e30;
+    for (int round = 0; round < kRounds; ++round) {
+        const auto start = std::chrono::steady_clock::now();
+        work();
+        const std::chrono::duration<double> took = std::chrono::steady_clock::now() - start;
+        best = std::min(best, took.count());
+    }
+    return best;
+}
+
+std::size_t g_sink = 0;  // keeps the optimiser from dropping the work
+
+void Report(const char* name, std::size_t bytes, double sundownSeconds, double pipelineSeconds)
+{
+    const double mb = static_cast<double>(bytes) / (1024.0 * 1024.0);
+    const double a = mb / sundownSeconds;
+    const double b = mb / pipelineSeconds;
+    std::printf("%-22s %8.2f MB  sundown %8.1f MB/s  pipeline %8.1f MB/s  ratio %.2f %s\n", name, mb, a, b, b / a,
+                b / a >= 0.5 ? "ok" : "SLOW (goal 0.50)");
+}
+
+}  // namespace
+
+int main()
+{
+    const pw::RenderFlags defaults{true, true, true};
+    const pw::PageContext context{"C:\\notes\\bench.md", "C:\\notes", "C:\\Pagewick\\support\\markup.css"};
+
+    const std::string large = LargeNote();
+    const double largeSundown = BestSeconds([&] { g_sink += pw::RenderMarkdown(large).size(); });
+    const double largePipeline = BestSeconds([&] { g_sink += pw::RenderPage(large, defaults, context).size(); });
+    Report("one large note", large.size(), largeSundown, largePipeline);
+
+    const std::vector<std::string> notes = ShortNotes();
+    std::size_t bytes = 0;
+    for (const std::string& note : notes) bytes += note.size();
+    const double shortSundown = BestSeconds([&] {
+        for (const std::string& note : notes) g_sink += pw::RenderMarkdown(note).size();
+    });
+    const double shortPipeline = BestSeconds([&] {
+        for (const std::string& note : notes) g_sink += pw::RenderPage(note, defaults, context).size();
+    });
+    Report("10,000 short notes", bytes, shortSundown, shortPipeline);
+    return g_sink == 0 ? 1 : 0;
+}
