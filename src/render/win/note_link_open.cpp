@@ -1,0 +1,78 @@
+// The link message: a clicked "fw:Name" opens the note of that name in the current file list, trying the name
+// as it is, then with the root's note extension, then with DefaultExtension; failing all three the note is
+// created empty in the current file directory and opened.
+#include "library/win/file_pane.h"
+#include "library/win/library_state.h"
+#include "render/note_link.h"
+#include "render/win/web_view.h"
+#include "settings/text.h"
+#include "settings/win/handles.h"
+#include "settings/win/messages.h"
+#include "settings/win/safe_file.h"
+#include "settings/win/settings_win.h"
+
+namespace pw {
+namespace {
+
+FileListAccess& Access()
+{
+    static FileListAccess access;
+    return access;
+}
+
+bool CreateEmptyNote(const std::string& path)
+{
+    Handle file(CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW, FILE_ATTRIBUTE_NORMAL, nullptr));
+    return file.valid();
+}
+
+// The name as it stands, then with each extension; true once one of them was opened.
+bool OpenExisting(const FileListAccess& list, const std::string& name, const std::string& rootExtension)
+{
+    if (list.selectAndOpen(name)) return true;
+    if (!rootExtension.empty() && list.selectAndOpen(name + rootExtension)) return true;
+    return list.selectAndOpen(name + Settings().GetString("DefaultExtension", ".txt"));
+}
+
+}  // namespace
+
+void SetFileListAccess(FileListAccess access)
+{
+    Access() = std::move(access);
+}
+
+FileListAccess FileList()
+{
+    FileListAccess list = Access();
+    if (!list.selectAndOpen) list.selectAndOpen = SelectAndOpenFile;
+    if (!list.addItem) list.addItem = AddFileItem;
+    if (!list.selectByName) list.selectByName = SelectFileByName;
+    return list;
+}
+
+void HandleNoteLink()
+{
+    const std::string name = NoteNameFromLink(ClickedLink());
+    const PlaceRecord& place = CurrentPlace();
+    // A link with nothing after the scheme names no note, and without a root there is no folder to hold one.
+    if (name.empty() || !place.inUse) return;
+    const FileListAccess list = FileList();
+    if (OpenExisting(list, name, place.defaultExtension)) return;
+
+    const std::string fileName = NoteFileNameForLink(name, place.defaultExtension);
+    std::string path;
+    if (!JoinPath(path, FileDirectory(place), fileName)) {
+        StatusMessage("Path too long: %s", fileName.c_str());
+        return;
+    }
+    if (!PathExists(path) && !CreateEmptyNote(path)) {
+        StatusText(LastErrorText());
+        return;
+    }
+    // The cleaned name may already be listed; it is added only when it is not.
+    if (list.selectAndOpen(fileName)) return;
+    list.addItem(fileName);
+    list.selectAndOpen(fileName);
+}
+
+}  // namespace pw

@@ -1,0 +1,208 @@
+// Showing the current file in View mode. A note page is built in memory by the same pipeline the command-line
+// tool prints (the note read with its CR LF pairs as LF, then wiki converter, hard breaks and sundown as the
+// settings say) and written as it is into a fresh temporary page; the pane then navigates to it.
+#include "render/win/web_view.h"
+
+#include "library/win/library_state.h"
+#include "render/image_page.h"
+#include "render/page.h"
+#include "render/view_page.h"
+#include "render/win/render_temp.h"
+#include "settings/text.h"
+#include "settings/win/handles.h"
+#include "settings/win/messages.h"
+#include "settings/win/safe_file.h"
+#include "settings/win/settings_win.h"
+#include "shell/win/layout_win.h"
+#include "shell/win/main_window.h"
+
+namespace pw {
+namespace {
+
+constexpr const char* kImagePageName = "temp.html";
+
+struct ViewState {
+    bool busy = false;
+    bool imagePageStyled = false;
+    std::string shownAddress;
+};
+
+ViewState& State()
+{
+    static ViewState state;
+    return state;
+}
+
+// Cleared on every way out of RenderView.
+class BusyMark {
+public:
+    BusyMark() { State().busy = true; }
+    BusyMark(const BusyMark&) = delete;
+    BusyMark& operator=(const BusyMark&) = delete;
+    ~BusyMark() { State().busy = false; }
+};
+
+bool WriteBytes(const std::string& path, const std::string& bytes)
+{
+    Handle file(CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr));
+    if (!file.valid()) return false;
+    DWORD written = 0;
+    return WriteFile(file.get(), bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr) &&
+           written == bytes.size();
+}
+
+std::string ExistingStyleSheetPath()
+{
+    const std::string path = StyleSheetPath(ProgramFolder(), CurrentStyleSheet());
+    return !path.empty() && PathExists(path) && !IsFolder(path) ? path : std::string();
+}
+
+PageContext ContextFor(const std::string& sourcePath)
+{
+    return {sourcePath, FileDirectory(CurrentPlace()), ExistingStyleSheetPath()};
+}
+
+ViewKind KindOf(const std::string& path)
+{
+    const StringList extensions = MarkdownExtensionList(Settings().GetList("MarkdownExtraExtensions"));
+    return RenderFlagsFor(path, extensions, ReadRenderSettings(Settings())).kind;
+}
+
+// The page of a note in a fresh temporary file; false when the note cannot be read or the page written.
+bool RenderNotePage(const std::string& path, std::string& pagePath)
+{
+    std::optional<std::string> bytes = ReadWholeFile(path);
+    if (!bytes) return false;
+    const PageContext context = ContextFor(path);
+    ViewPageInput input{path, std::move(*bytes), context.currentFolder, context.styleSheetPath, CurrentStyleSheet()};
+    pagePath = RenderTempPath();
+    return WriteBytes(pagePath, ViewPageText(input, Settings()));
+}
+
+void HistoryStep(int command)
+{
+    HWND pane = Main().panes.browser;
+    if (!pane || !BrowserCommand(pane, command)) return;
+    const std::string title = WaitForTitleChange(pane);
+    // A rendered note's title is its file name; the image page's "image" usually names nothing.
+    if (!title.empty()) FileList().selectByName(title);
+}
+
+}  // namespace
+
+bool BrowserPaneBusy()
+{
+    return State().busy;
+}
+
+void ShowPage(HWND pane, PageKind kind, const std::string& address)
+{
+    SetShownPageKind(kind);
+    State().shownAddress = address;
+    NavigatePane(pane, address);
+    if (pane) ShowWindow(pane, SW_SHOW);
+}
+
+const std::string& ShownPageAddress()
+{
+    return State().shownAddress;
+}
+
+bool ShowImagePage(HWND pane, const std::string& imagePath)
+{
+    std::string page;
+    int width = 0;
+    int height = 0;
+    State().imagePageStyled =
+        ImagePageUsesStyleSheet(Settings().GetBoolDefaultTrue("ImageUseCSS"), CurrentStyleSheet());
+    if (State().imagePageStyled) {
+        page = StyledImagePage(PageHead(ContextFor(imagePath)), imagePath);
+    } else if (LastPaneSize(width, height)) {
+        page = SizedImagePage(width, Settings().GetInt("ImageCSSPad", 5), GetSystemMetrics(SM_CXVSCROLL), imagePath);
+    } else {
+        page = PlainImagePage(imagePath);
+    }
+    const std::string pagePath = ProgramFolder() + kImagePageName;
+    if (!WriteBytes(pagePath, page)) {
+        StatusMessage("Error writing temp file");
+        return false;
+    }
+    ShowPage(pane, PageKind::ImagePage, pagePath);
+    return true;
+}
+
+void RenderView()
+{
+    if (State().busy) return;
+    BusyMark busy;
+    const std::string path = CurrentFile();
+    if (path.empty() || !PathExists(path) || IsFolder(path)) return;
+    if (Main().hwnd) SetWindowTextA(Main().hwnd, CurrentPlace().file.c_str());
+    HWND pane = Main().panes.browser;
+    switch (KindOf(path)) {
+        case ViewKind::ImagePage:
+            ShowImagePage(pane, path);
+            break;
+        case ViewKind::ShownDirectly:
+            ShowPage(pane, PageKind::ShownDirectly, path);
+            break;
+        case ViewKind::Rendered: {
+            std::string pagePath;
+            if (RenderNotePage(path, pagePath)) ShowPage(pane, PageKind::Rendered, pagePath);
+            break;
+        }
+    }
+    if (pane) ShowWindow(pane, SW_SHOW);
+}
+
+void BlankView()
+{
+    HWND pane = Main().panes.browser;
+    if (!pane) return;
+    BrowserCommand(pane, kBrowserStop);
+    NavigatePane(pane, "about:blank");
+    SetShownPageKind(PageKind::None);
+    ShowWindow(pane, SW_HIDE);
+    LayoutMainWindow();
+}
+
+bool WebPageShown()
+{
+    return ShownPageKind() != PageKind::None;
+}
+
+bool ShownPageUsesStyleSheet()
+{
+    switch (ShownPageKind()) {
+        case PageKind::Rendered:
+            return true;
+        case PageKind::ImagePage:
+            return Settings().GetBoolDefaultTrue("ImageUseCSS");
+        default:
+            return false;
+    }
+}
+
+void PrintShownPage()
+{
+    HWND pane = Main().panes.browser;
+    if (!pane) return;
+    SetPrintHeader(Settings().GetBoolDefaultTrue("PrintTitle") ? CurrentPlace().file : std::string());
+    BrowserCommand(pane, kBrowserPrint);
+}
+
+void BrowserBack()
+{
+    HistoryStep(kBrowserBack);
+}
+void BrowserForward()
+{
+    HistoryStep(kBrowserForward);
+}
+
+void BrowserRefresh()
+{
+    if (HWND pane = Main().panes.browser) BrowserCommand(pane, kBrowserRefresh);
+}
+
+}  // namespace pw
