@@ -1,27 +1,216 @@
+// Loading a note into the editor, the modified flag with its "*" in the title, and closing the document.
+// Saving lives in note_save.cpp, the autosave count in autosave.cpp, the check for changes made by other
+// programs in external_change.cpp.
 #include "notes/win/document.h"
 
+#include <windows.h>
+#include <commctrl.h>
+
+#include "library/win/history.h"
+#include "library/win/library_state.h"
+#include "notes/note_text.h"
+#include "notes/win/document_state.h"
+#include "settings/limits.h"
 #include "settings/win/messages.h"
+#include "settings/win/safe_file.h"
 #include "settings/win/settings_win.h"
+#include "shell/win/main_window.h"
+#include "shell/win/viewer_menu.h"
 
 namespace pw {
 namespace {
 
-int g_autosaveCount = 0;
+std::string g_titleName;
+bool g_puttingText = false;  // our own SetWindowTextA must not count as an edit
+
+void SetEditorsReadOnly(bool readOnly)
+{
+    for (HWND editor : {Main().panes.editNoWrap, Main().panes.editWrap}) {
+        if (editor) SendMessageA(editor, EM_SETREADONLY, readOnly, 0);
+    }
+}
+
+void ShowActiveEditor(bool focus)
+{
+    const Panes& p = Main().panes;
+    HWND editor = ActiveEditor();
+    HWND other = editor == p.editWrap ? p.editNoWrap : p.editWrap;
+    if (other) ShowWindow(other, SW_HIDE);
+    ShowWindow(editor, SW_SHOW);
+    EnableWindow(editor, TRUE);
+    if (focus) SetFocus(editor);
+}
+
+void ReportReadOnly(const std::string& name, bool heldNul)
+{
+    if (heldNul) {
+        StatusMessage("%s holds NUL bytes: opened read-only so saving cannot cut it short", name.c_str());
+    } else {
+        StatusMessage("%s is longer than 64,000 characters: opened read-only so saving cannot cut it short",
+                      name.c_str());
+    }
+}
 
 }  // namespace
 
-bool SaveIfModified() { return false; }
-
-void SaveBeforeExit() { SaveIfModified(); }
-
-void AutosaveTick()
+DocumentState& Doc()
 {
-    ++g_autosaveCount;
-    if (g_autosaveCount < Settings().GetInt("AutoSave", 2)) return;
-    if (SaveIfModified()) StatusMessage("Note autosaved");
-    g_autosaveCount = 0;
+    static DocumentState state;
+    return state;
 }
 
-int AutosaveCount() { return g_autosaveCount; }
+void PutEditorText(const std::string& text)
+{
+    g_puttingText = true;
+    SetWindowTextA(ActiveEditor(), text.c_str());
+    g_puttingText = false;
+}
+
+std::string EditorText()
+{
+    HWND editor = ActiveEditor();
+    SendMessageA(editor, EM_FMTLINES, FALSE, 0);
+    const int length = GetWindowTextLengthA(editor);
+    std::string text(static_cast<std::size_t>(length) + 1, '\0');
+    const int got = GetWindowTextA(editor, text.data(), length + 1);
+    text.resize(got > 0 ? static_cast<std::size_t>(got) : 0);
+    return text;
+}
+
+void ClearCounts()
+{
+    HWND bar = Main().panes.statusBar;
+    if (!bar) return;
+    for (int field : {1, 2}) SendMessageA(bar, SB_SETTEXTA, field, reinterpret_cast<LPARAM>(""));
+}
+
+void TakeLoadedBytes(const std::string& path, const std::string& bytes)
+{
+    DocumentState& doc = Doc();
+    const LoadedNote note = ConvertLoadedBytes(bytes, Settings().GetBoolDefaultTrue("CheckForBOM"),
+                                               Settings().GetBoolDefaultTrue("FormatNewLines"));
+    doc.path = path;
+    doc.text = note.text;
+    doc.missingReported = false;
+    // The editor cannot hold a zero byte, nor more than its limit: saving such a text would cut the file.
+    doc.readOnly = note.heldNulBytes || note.text.size() > kEditorLimit;
+    SetEditorsReadOnly(doc.readOnly);
+    PutEditorText(note.text);
+    RememberStamp(path, bytes);
+    SetTitle(FileNameOf(path));
+    SetModified(false);
+    if (doc.readOnly) ReportReadOnly(FileNameOf(path), note.heldNulBytes);
+}
+
+bool LoadDocument(bool focus)
+{
+    SetWindowTextA(Main().panes.multibar, "");
+    // Whoever leaves a note saves it first; if that failed, its text must not vanish with the new load.
+    if (Doc().modified) RescueUnsavedText();
+    Doc() = DocumentState{};
+    SetEditorsReadOnly(false);
+    RemoveViewerMenuItems();
+    SetModified(false);
+    ClearCounts();
+
+    const std::string path = CurrentFile();
+    if (path.empty()) return false;
+    if (!PathExists(path)) {
+        StatusMessage("File does not exist: %s", path.c_str());
+        return false;
+    }
+    DWORD error = 0;
+    const std::optional<std::string> bytes = ReadWholeFile(path, &error);
+    if (!bytes) {
+        StatusMessage("%s could not be read: %s", path.c_str(), ErrorText(error).c_str());
+        return false;
+    }
+    TakeLoadedBytes(path, *bytes);
+    ShowActiveEditor(focus);
+    ShowViewerMenuItems(kTextViewer);
+    return true;
+}
+
+void CloseDocument()
+{
+    // A note that could not be saved keeps its text beside it; that message must stay on screen.
+    const bool kept = CurrentViewer() == kTextViewer && !SaveIfModified() && Doc().modified && RescueUnsavedText();
+    PlaceRecord& place = CurrentPlace();
+    if (place.inUse && IsWindowEnabled(ActiveEditor())) {
+        Doc() = DocumentState{};
+        EnableWindow(ActiveEditor(), FALSE);
+        RemoveViewerMenuItems();
+        SetModified(false);
+    }
+    if (ListView_GetNextItem(Main().panes.folders, -1, LVNI_SELECTED) == -1) place.selectedFolder.clear();
+    RecordRecent(place);
+    place.file.clear();
+    SwitchViewer(kTextViewer);  // runs the leave operation of any other viewer
+    LeaveViewer(kTextViewer);
+    Doc() = DocumentState{};
+    SetEditorsReadOnly(false);
+    SetModified(false);
+    SetTitle("");
+    if (!kept) StatusText("");
+    ClearCounts();
+}
+
+void LeavePlace(bool push)
+{
+    const PlaceRecord& place = CurrentPlace();
+    if (push && place.inUse && !place.file.empty()) PushPlace(place);
+    // The spreadsheet saves itself when it is left; only the note is ours to save here.
+    if (CurrentViewer() == kTextViewer) SaveIfModified();
+}
+
+void SaveBeforeExit()
+{
+    LeavePlace(false);
+}
+
+bool NoteModified()
+{
+    return Doc().modified;
+}
+
+bool DocumentReadOnly()
+{
+    return Doc().readOnly;
+}
+
+const std::string& DocumentText()
+{
+    return Doc().text;
+}
+
+void SetTitle(const std::string& fileName)
+{
+    g_titleName = fileName;
+    if (!Main().hwnd) return;
+    std::string title = fileName.empty() ? std::string("Pagewick") : fileName;
+    if (!fileName.empty() && Doc().modified) title += "*";
+    SetWindowTextA(Main().hwnd, title.c_str());
+}
+
+void SetModified(bool modified)
+{
+    Doc().modified = modified;
+    SetTitle(g_titleName);
+}
+
+void OnEditorChanged()
+{
+    if (g_puttingText || !IsWindowEnabled(ActiveEditor())) return;
+    HideMessageLine();
+    if (!Doc().modified) SetModified(true);
+}
+
+void ResetDocument()
+{
+    Doc() = DocumentState{};
+    g_titleName.clear();
+    g_puttingText = false;
+    ResetAutosaveCount();
+}
 
 }  // namespace pw

@@ -1,15 +1,45 @@
-// The open note: loading it into the editor, saving it, autosaving it and closing it.
+// The open note: loading it into the editor, saving it (safely), autosaving it, noticing when another
+// program changed it, and closing it. The current root's record names the file; the document keeps the
+// text as loaded, the modified flag and what the file looked like on disk when it was read or written.
 #pragma once
+
+#include <string>
 
 namespace pw {
 
-// Saves the note when the text viewer is current and the note has unsaved changes; true when it saved.
+// Loads the current root's file into the active editor; false (with a status message) when it cannot.
+bool LoadDocument(bool focus);
+// The Save command: names an unsaved note from the Multibar, writes the editor text, says "Note saved".
+bool SaveDocument();
+// Writes the editor text under the present name and reloads the document text, without messages.
+bool SaveInPlace();
+// Saves when the text viewer is current and the note has unsaved changes; true when it saved.
 bool SaveIfModified();
+// Leaves the current place: pushes it on the back stack when asked, then saves what needs saving.
+void LeavePlace(bool push);
+// Closes the document before any listing, root change or opening that replaces it.
+void CloseDocument();
 // Leaves the current place before the program ends: a modified note is saved.
 void SaveBeforeExit();
+
+bool NoteModified();
+void SetModified(bool modified);
+// The title bar: the file name with "*" while modified, "Pagewick" when no file is open.
+void SetTitle(const std::string& fileName);
+// The active editor's text changed.
+void OnEditorChanged();
+// Whether the open note is read-only (it holds NUL bytes, or more than the editor takes).
+bool DocumentReadOnly();
+// The note's bytes as last loaded or saved (selection commands read from it after saving in place).
+const std::string& DocumentText();
+
 // One minute of the autosave timer: saves a modified note once the count reaches AutoSave.
 void AutosaveTick();
 // Minutes counted since the last autosave.
 int AutosaveCount();
+// Compares the open file with what was loaded or saved; reloads it or asks when another program changed it.
+void CheckExternalChange();
+// Forgets the open document (tests start the window several times in one process).
+void ResetDocument();
 
 }  // namespace pw

@@ -3,23 +3,39 @@
 #include <windows.h>
 #include <shlobj.h>
 
-#include "settings/text.h"
+#include "library/roots.h"
+#include "library/win/library_state.h"
+#include "notes/note_text.h"
+#include "settings/ini_file.h"
 #include "settings/win/settings_win.h"
 
 namespace pw {
 
 std::string FileInfoFolder()
 {
-    std::string folder = Settings().GetString("FileInfoDir", "");
-    if (!folder.empty()) return folder;
-    JoinPath(folder, ProgramFolder(), "file_info");
-    return folder;
+    std::string dir = Settings().GetString("FileInfoDir", "");
+    // Expansion reports whether the folder exists; it may not yet (start-up creates it).
+    if (!dir.empty()) ExpandPath(dir, MachinePaths());
+    return pw::FileInfoFolder(dir, ProgramFolder());
 }
 
 void EnsureFileInfoFolder()
 {
     const std::string folder = FileInfoFolder();
     if (!folder.empty()) SHCreateDirectoryExA(nullptr, folder.c_str(), nullptr);
+}
+
+std::string InfoFileFor(const std::string& filePath)
+{
+    const bool withOriginal = Settings().GetBoolDefaultTrue("FwFileWithOriginal");
+    const std::optional<std::string> found =
+        InfoFilePath(filePath, withOriginal, withOriginal ? std::string() : FileInfoFolder());
+    if (!found) return {};
+    std::string path = *found;
+    ExpandPath(path, MachinePaths());
+    // Written straight to the info file: the settings store's memory holds the program's own settings only.
+    if (!withOriginal) WriteIniValue(RealFiles(), path, "General", "FileName", filePath);
+    return path;
 }
 
 }  // namespace pw

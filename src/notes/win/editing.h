@@ -1,0 +1,13 @@
+// The editor's own commands: word wrap, markup rules, counts, handing the selection to its program.
+#pragma once
+
+namespace pw {
+
+void ToggleWordWrap();
+void ToggleFormatNewLines();
+void InsertMarkupRule(int id);
+void ShowWordCount();
+void ShowCharacterCount();
+void LaunchAssociated();
+
+}  // namespace pw
