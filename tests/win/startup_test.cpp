@@ -183,8 +183,12 @@ TEST_F(StartupTest, StatusMessageIsDroppedWhenAnotherWindowIsInFront)
     SetForegroundWindow(other);
     Pump();
     if (GetForegroundWindow() != other) GTEST_SKIP() << "no way to bring another window to the front here";
+    pw::HideMessageLine();
     pw::StatusMessage("Note saved");
     EXPECT_FALSE(IsWindowVisible(pw::Main().panes.messageLine));
+    char text[64] = {};
+    GetWindowTextA(pw::Main().panes.messageLine, text, sizeof(text));
+    EXPECT_STRNE(text, "Note saved");
     DestroyWindow(other);
 }
 

@@ -1,18 +1,67 @@
 #include "library/win/library_view.h"
 
+#include "library/win/file_pane.h"
+#include "library/win/library_state.h"
 #include "notes/win/document.h"
+#include "settings/win/settings_win.h"
+#include "shell/ids.h"
 #include "shell/win/main_window.h"
 
 namespace pw {
+namespace {
 
-void AddOwnFilesMenuItem() {}
+constexpr char kOwnFilesItem[] = " View Pagewick files   ";
 
-void SetUpViewers() {}
+HMENU ToolsMenu() { return GetSubMenu(GetMenu(Main().hwnd), 1); }
 
-HWND CurrentDocumentPane() { return ActiveEditor(); }
+}  // namespace
+
+void AddOwnFilesMenuItem()
+{
+    if (Settings().GetBoolDefaultTrue("FwHideFiles")) return;
+    HMENU tools = ToolsMenu();
+    // Inserted above "Always on Top", below the mode item.
+    InsertMenuA(tools, CMD_ALWAYS_ON_TOP, MF_BYCOMMAND | MF_STRING, CMD_VIEW_PW_FILES, kOwnFilesItem);
+    CheckMenuItem(tools, CMD_VIEW_PW_FILES,
+                  MF_BYCOMMAND | (Settings().GetBoolDefaultTrue("MenuViewPWFiles") ? MF_CHECKED : MF_UNCHECKED));
+}
+
+void ToggleOwnFiles()
+{
+    const bool show = !Settings().GetBoolDefaultTrue("MenuViewPWFiles");
+    Settings().SetGeneral("MenuViewPWFiles", show ? "1" : "0");
+    CheckMenuItem(ToolsMenu(), CMD_VIEW_PW_FILES, MF_BYCOMMAND | (show ? MF_CHECKED : MF_UNCHECKED));
+    RelistFilesKeepingSelection(true);
+}
+
+void SetUpViewers()
+{
+    ExtraExtensions extras;
+    extras.text = Settings().GetList("TextExtraExtensions");
+    extras.web = Settings().GetList("WebExtraExtensions");
+    extras.spreadsheet = Settings().GetList("SSExtraExtensions");
+    extras.markdown = Settings().GetList("MarkdownExtraExtensions");
+    MutableViewers() = BuildViewerTable(extras);
+}
+
+HWND CurrentDocumentPane()
+{
+    const Panes& p = Main().panes;
+    switch (CurrentViewer()) {
+        case kWebViewer:
+            return p.browser;
+        case kSpreadsheetViewer:
+            return p.sheet;
+        default:
+            return ActiveEditor();
+    }
+}
 
 void CloseForModeChange() { SaveIfModified(); }
 
-void ShowSelectedFileAgain() {}
+void ShowSelectedFileAgain()
+{
+    if (!SelectedFileName().empty()) OpenSelectedFile(OpenMode::Open, Main().mode == ViewMode::Edit, false);
+}
 
 }  // namespace pw

@@ -6,6 +6,7 @@
 
 #include <functional>
 #include <string>
+#include <vector>
 
 #include "settings/text.h"
 
@@ -28,6 +29,8 @@ void StatusTick();
 int StatusCountdown();
 // The last status text shown (for tests and for the message line).
 const std::string& LastStatusText();
+// The last few status texts, oldest first (a later message often replaces an earlier one at once).
+const std::vector<std::string>& RecentStatusTexts();
 void HideMessageLine();
 
 // Every modal box goes through here, so that tests can answer instead of a person.

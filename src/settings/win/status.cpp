@@ -16,7 +16,10 @@ struct StatusState {
     int countdown = -1;
     int lastScroll = 0;
     std::string lastText;
+    std::vector<std::string> recent;
 };
+
+constexpr std::size_t kRecentKept = 20;
 
 StatusState& State()
 {
@@ -43,6 +46,8 @@ void StatusText(const std::string& text)
 {
     StatusState& s = State();
     s.lastText = Cut(text, kMaxStatusText);
+    if (s.recent.size() == kRecentKept) s.recent.erase(s.recent.begin());
+    s.recent.push_back(s.lastText);
     if (s.target.statusBar) {
         SetField(0, s.lastText.c_str());
         s.countdown = kTicksShown;
@@ -90,6 +95,8 @@ void StatusTick()
 int StatusCountdown() { return State().countdown; }
 
 const std::string& LastStatusText() { return State().lastText; }
+
+const std::vector<std::string>& RecentStatusTexts() { return State().recent; }
 
 void HideMessageLine()
 {

@@ -3,6 +3,7 @@
 
 #include <string>
 
+#include "library/win/root_list.h"
 #include "settings/win/settings_win.h"
 #include "shell/ids.h"
 #include "shell/win/main_window.h"
@@ -43,6 +44,7 @@ void ApplyNoteFont()
 
 void ApplySettings()
 {
+    BuildRootsFromSettings();
     RestartAutosaveTimer();
     EnablePerpetualButtons();
     ApplyNoteFont();

@@ -1,5 +1,7 @@
 #include "shell/win/control_commands.h"
 
+#include "library/win/root_list.h"
+#include "notes/win/document.h"
 #include "settings/win/messages.h"
 #include "shell/ids.h"
 #include "shell/win/main_window.h"
@@ -21,7 +23,24 @@ bool EditorNotification(int code, HWND source)
             if (source == ActiveEditor()) HideMessageLine();
             return true;
         case EN_CHANGE:
-            if (source == ActiveEditor()) HideMessageLine();
+            if (source == ActiveEditor()) OnEditorChanged();
+            return true;
+        default:
+            return true;
+    }
+}
+
+bool RootListNotification(int code)
+{
+    switch (code) {
+        case CBN_SELCHANGE:
+            SelectRootFromList(false);
+            return true;
+        case CBN_SETFOCUS:
+            SetRootListFocus(true);
+            return true;
+        case CBN_KILLFOCUS:
+            SetRootListFocus(false);
             return true;
         default:
             return true;
@@ -30,12 +49,12 @@ bool EditorNotification(int code, HWND source)
 
 }  // namespace
 
-bool RouteControlCommand(int id, int code, HWND source)
+bool RouteControlCommand(int, int code, HWND source)
 {
     const Panes& p = Main().panes;
     if (source == p.editNoWrap || source == p.editWrap) return EditorNotification(code, source);
-    if (source == p.messageLine) return true;
-    (void)id;
+    if (source == p.roots) return RootListNotification(code);
+    if (source == p.messageLine || source == p.multibar) return true;
     return false;
 }
 

@@ -2,6 +2,11 @@
 
 #include <commctrl.h>
 
+#include "library/viewers.h"
+#include "library/win/file_operations.h"
+#include "library/win/file_pane.h"
+#include "library/win/folder_pane.h"
+#include "shell/ids.h"
 #include "shell/win/main_window.h"
 #include "shell/win/toolbar.h"
 
@@ -17,12 +22,82 @@ LRESULT ToolbarTooltipText(NMHDR* header)
     return 0;
 }
 
+// A finished label edit is posted as a command, so the rename runs after the list view is done with it.
+LRESULT LabelEditEnded(NMHDR* header, int command)
+{
+    auto* info = reinterpret_cast<NMLVDISPINFOA*>(header);
+    static std::string newName;
+    newName = info->item.pszText ? info->item.pszText : "null";
+    PostMessageA(Main().hwnd, WM_COMMAND, MAKEWPARAM(command, 0), reinterpret_cast<LPARAM>(newName.c_str()));
+    return FALSE;
+}
+
+LRESULT FolderPaneNotification(NMHDR* header)
+{
+    switch (header->code) {
+        case LVN_ITEMCHANGED: {
+            auto* change = reinterpret_cast<NMLISTVIEW*>(header);
+            if ((change->uChanged & LVIF_STATE) && (change->uNewState & LVIS_SELECTED) &&
+                !(change->uOldState & LVIS_SELECTED))
+                OnFolderSelectionChanged();
+            return 0;
+        }
+        case NM_DBLCLK:
+            OnFolderActivated();
+            return 0;
+        case LVN_ENDLABELEDITA:
+            return LabelEditEnded(header, CMD_RENAME_FOLDER_DONE);
+        default:
+            return 0;
+    }
+}
+
+LRESULT FilePaneKey(NMHDR* header)
+{
+    switch (reinterpret_cast<NMLVKEYDOWN*>(header)->wVKey) {
+        case VK_UP:
+            OpenSelectedFile(OpenMode::Previous, false, true);
+            break;
+        case VK_DOWN:
+            OpenSelectedFile(OpenMode::Next, false, true);
+            break;
+        case VK_DELETE:
+            DeleteSelectedFile();
+            break;
+        default:
+            break;
+    }
+    return 0;
+}
+
+LRESULT FilePaneNotification(NMHDR* header)
+{
+    const bool focus = Main().mode == ViewMode::Edit;
+    switch (header->code) {
+        case NM_CLICK:
+            if (!PanesQuiet()) OpenSelectedFile(OpenMode::Open, focus, true);
+            return 0;
+        case NM_DBLCLK:
+            OpenSelectedFile(OpenMode::Activate, focus, true);
+            return 0;
+        case LVN_KEYDOWN:
+            return FilePaneKey(header);
+        case LVN_ENDLABELEDITA:
+            return LabelEditEnded(header, CMD_RENAME_FILE_DONE);
+        default:
+            return 0;
+    }
+}
+
 }  // namespace
 
 LRESULT RouteNotification(NMHDR* header)
 {
     if (!header) return 0;
     if (header->code == TTN_GETDISPINFOA) return ToolbarTooltipText(header);
+    const Panes& p = Main().panes;
+    if (header->hwndFrom == p.folders) return FolderPaneNotification(header);
+    if (header->hwndFrom == p.files) return FilePaneNotification(header);
     return 0;
 }
 

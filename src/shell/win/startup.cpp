@@ -6,6 +6,7 @@
 #include <ole2.h>
 
 #include "library/win/command_line.h"
+#include "library/win/library_state.h"
 #include "media/win/drop_targets.h"
 #include "notes/win/document.h"
 #include "notes/win/help.h"
@@ -135,6 +136,8 @@ void ShutdownPagewick()
     if (main.captionFont) DeleteObject(main.captionFont);
     if (main.accelerators) DestroyAcceleratorTable(main.accelerators);
     SetStatusTarget({});
+    ResetDocument();
+    ResetLibraryState();
     main = MainWindow{};
 }
 

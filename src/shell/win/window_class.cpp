@@ -16,6 +16,8 @@
 #include "shell/win/startup.h"
 #include "shell/win/timers.h"
 #include "shell/win/toolbar.h"
+#include "library/win/file_operations.h"
+#include "render/win/web_view.h"
 #include "library/win/library_view.h"
 #include "notes/win/file_info.h"
 
@@ -30,6 +32,21 @@ LRESULT OnTimer(WPARAM id)
     if (id == TIMER_STATUS) OnStatusTimer();
     if (id == TIMER_FOLDER_POLL) OnFolderPollTimer();
     return 0;
+}
+
+bool ShowPaneContextMenu(HWND pane, LPARAM lp)
+{
+    POINT at{GET_X_LPARAM(lp), GET_Y_LPARAM(lp)};
+    if (at.x == -1 && at.y == -1) GetCursorPos(&at);
+    if (pane == Main().panes.files) {
+        ShowFileContextMenu(at);
+        return true;
+    }
+    if (pane == Main().panes.folders) {
+        ShowFolderContextMenu(at);
+        return true;
+    }
+    return false;
 }
 
 LRESULT CALLBACK MainWindowProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp)
@@ -62,6 +79,15 @@ LRESULT CALLBACK MainWindowProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp)
             return 0;
         case WM_LBUTTONUP:
             SplitterMouseUp(GET_X_LPARAM(lp));
+            return 0;
+        case WM_CONTEXTMENU:
+            if (ShowPaneContextMenu(reinterpret_cast<HWND>(wp), lp)) return 0;
+            break;
+        case WM_MENUCOMMAND:
+            ChooseStyleSheet(CMD_CSS_FIRST + static_cast<int>(wp));
+            return 0;
+        case WM_PW_LINK:
+            HandleNoteLink();
             return 0;
         case WM_CLOSE:
             ExitPagewick();

@@ -1,0 +1,24 @@
+#!/usr/bin/env bash
+# Runs the benchmarks of a build folder (make bench builds BUILD/bench in Release and BUILD/win64).
+# usage: run-bench.sh BUILD
+set -eu
+build=${1:?usage: run-bench.sh BUILD}
+export LC_ALL=C.UTF-8
+status=0
+
+bench="$build/bench/tools/pagewick-bench"
+if [ ! -x "$bench" ]; then
+  echo "run-bench.sh: $bench is missing (make bench builds it)" >&2
+  exit 1
+fi
+echo "== Rendering (native, Release)"
+"$bench" || status=1
+
+echo "== Listing 10,000 files (Windows build under Wine and Xvfb)"
+top=$(cd "$(dirname "$0")/.." && pwd)
+listing="$top/$build/win64/tools/pagewick-listing-bench.exe"
+"$top/scripts/wine-setup.sh"
+xvfb-run -a -s "-screen 0 1280x800x24" "$top/scripts/wine-run.sh" "$listing" </dev/null || status=1
+"$top/scripts/wine-cleanup.sh"
+
+exit $status

@@ -1,0 +1,8 @@
+// The paged Configure dialog.
+#pragma once
+
+namespace pw {
+
+void ShowConfigure();
+
+}  // namespace pw

@@ -1,0 +1,34 @@
+// The file pane (201): the files of the current file directory, and the open routine that shows one.
+#pragma once
+
+#include <string>
+
+#include "library/viewers.h"
+
+namespace pw {
+
+// Refills the file pane with the files of the current file directory, sorted by name. A filter (551 to
+// 555) lasts for this listing only.
+void ListFiles(bool withMessage, int filter = 0);
+void ClearFiles();
+// Sort commands: the same column again flips the direction. The open document is closed first.
+void SortFiles(int column);
+// Refresh: the same as choosing the folder pane's current selection again.
+void RefreshFiles();
+// Filter view commands 550 to 555.
+void FilterFiles(int command);
+// Lists the files again keeping the selected name selected; closes the document when the name is gone.
+void RelistFilesKeepingSelection(bool sort);
+// The name selected in the file pane ("" when none).
+std::string SelectedFileName();
+
+// Selects the first item whose text equals the name (case ignored) and scrolls it into view.
+bool SelectFileByName(const std::string& name);
+// Inserts one file without a full refill (after create, paste, rename).
+void AddFileItem(const std::string& name);
+// The open routine: shows the selected file (or its neighbour) in the viewer its extension and the mode pick.
+void OpenSelectedFile(OpenMode mode, bool focus, bool push);
+// Selects the named file and opens it (mode 1); false when the file pane has no such item.
+bool SelectAndOpenFile(const std::string& name);
+
+}  // namespace pw

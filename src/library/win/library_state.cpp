@@ -1,0 +1,91 @@
+#include "library/win/library_state.h"
+
+#include <windows.h>
+
+#include "render/win/web_view.h"
+#include "settings/win/messages.h"
+#include "shell/win/toolbar.h"
+#include "settings/win/safe_file.h"
+#include "settings/win/settings_win.h"
+#include "shell/win/main_window.h"
+
+namespace pw {
+namespace {
+
+struct LibraryState {
+    RootTable roots;
+    ViewerTable viewers;
+    int currentViewer = kTextViewer;
+    PlaceRecord none;
+};
+
+LibraryState& State()
+{
+    static LibraryState state;
+    return state;
+}
+
+}  // namespace
+
+RootTable& Roots() { return State().roots; }
+
+PlaceRecord& CurrentPlace()
+{
+    RootTable& table = State().roots;
+    if (table.current < 0 || table.current >= table.count) {
+        State().none = PlaceRecord{};
+        return State().none;
+    }
+    return table.roots[table.current];
+}
+
+const ViewerTable& Viewers() { return State().viewers; }
+ViewerTable& MutableViewers() { return State().viewers; }
+
+int CurrentViewer() { return State().currentViewer; }
+
+void SwitchViewer(int index)
+{
+    if (index == State().currentViewer) return;
+    LeaveViewer(State().currentViewer);
+    State().currentViewer = index;
+}
+
+void LeaveViewer(int index)
+{
+    const Panes& p = Main().panes;
+    if (index == kTextViewer) {
+        for (HWND editor : {p.editNoWrap, p.editWrap}) {
+            SetWindowTextA(editor, "");
+            EnableWindow(editor, FALSE);
+        }
+        if (HWND other = ActiveEditor() == p.editWrap ? p.editNoWrap : p.editWrap) ShowWindow(other, SW_HIDE);
+    }
+    if (index == kWebViewer) BlankView();
+    SetFirstButtons(WebPageShown());
+}
+
+std::string CurrentFile()
+{
+    const PlaceRecord& place = CurrentPlace();
+    if (!place.inUse || place.file.empty()) return {};
+    return CurrentFilePath(place);
+}
+
+PathEnvironment MachinePaths()
+{
+    PathEnvironment env;
+    env.programFolder = ProgramFolder();
+    env.documentsFolder = []() -> std::optional<std::string> {
+        std::string folder = DocumentsFolder();
+        if (folder.empty()) return std::nullopt;
+        return folder;
+    };
+    env.exists = [](const std::string& path) { return PathExists(path); };
+    env.adjustForNetwork = Settings().GetBoolDefaultTrue("RootAdjustForNetwork");
+    return env;
+}
+
+void ResetLibraryState() { State() = LibraryState{}; }
+
+}  // namespace pw

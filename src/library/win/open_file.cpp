@@ -1,0 +1,87 @@
+// The open routine: leave the current place, take the file pane's item, pick the viewer from the extension
+// and the mode, then show or load the file.
+#include <windows.h>
+#include <shellapi.h>
+
+#include "library/win/file_pane.h"
+#include "library/win/history.h"
+#include "library/win/library_state.h"
+#include "library/win/list_view.h"
+#include "notes/win/document.h"
+#include "render/win/web_view.h"
+#include "settings/win/messages.h"
+#include "shell/win/layout_win.h"
+#include "shell/win/main_window.h"
+#include "shell/win/toolbar.h"
+#include "shell/win/viewer_menu.h"
+
+namespace pw {
+namespace {
+
+bool g_opening = false;
+
+void ShowInViewer(int viewer)
+{
+    SwitchViewer(viewer);
+    if (viewer != kTextViewer) {
+        ShowWindow(Main().panes.editNoWrap, SW_HIDE);
+        ShowWindow(Main().panes.editWrap, SW_HIDE);
+    }
+    LayoutMainWindow();
+    if (viewer == kWebViewer) {
+        RenderView();
+        SetFirstButtons(WebPageShown());
+    } else if (viewer == kSpreadsheetViewer) {
+        StatusMessage("Spreadsheets are not shown yet: %s", CurrentPlace().file.c_str());
+    }
+    ShowViewerMenuItems(viewer);
+}
+
+void LoadIntoViewer(int viewer, bool focus)
+{
+    SwitchViewer(viewer);
+    HideMessageLine();
+    if (viewer != kTextViewer) {
+        StatusMessage("Spreadsheets are not shown yet: %s", CurrentPlace().file.c_str());
+        return;
+    }
+    LoadDocument(focus);
+    LayoutMainWindow();
+}
+
+}  // namespace
+
+void OpenSelectedFile(OpenMode mode, bool focus, bool push)
+{
+    if (g_opening || !IsWindowEnabled(Main().panes.files)) return;
+    g_opening = true;
+    PlaceRecord& place = CurrentPlace();
+    if (CurrentViewer() == kTextViewer) SaveIfModified();
+    if (push && !place.file.empty()) PushPlace(place);
+    RecordRecent(place);
+
+    HWND files = Main().panes.files;
+    const int index = OpenTargetIndex(mode, list_view::Selected(files), list_view::Count(files));
+    if (index >= 0 && place.inUse) {
+        place.file = list_view::Text(files, index);
+        const OpenDecision decision = DecideOpen(Viewers(), mode, static_cast<int>(Main().mode), place.file);
+        switch (decision.action) {
+            case OpenAction::Show:
+                ShowInViewer(decision.viewer);
+                break;
+            case OpenAction::LoadAsText:
+                LoadIntoViewer(decision.viewer, focus);
+                break;
+            case OpenAction::ShellOpen:
+                ShellExecuteA(Main().hwnd, "open", CurrentFile().c_str(), nullptr, nullptr, SW_SHOWNORMAL);
+                break;
+            case OpenAction::NoViewer:
+                CloseDocument();
+                StatusMessage("%s", std::string(kNoViewerMessage).c_str());
+                break;
+        }
+    }
+    g_opening = false;
+}
+
+}  // namespace pw

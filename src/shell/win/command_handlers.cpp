@@ -1,0 +1,173 @@
+#include "shell/win/command_handlers.h"
+
+#include <windows.h>
+
+#include "dialogs/win/configure.h"
+#include "launch/win/external.h"
+#include "library/listing.h"
+#include "library/win/file_operations.h"
+#include "library/win/file_pane.h"
+#include "library/win/folder_pane.h"
+#include "library/win/history.h"
+#include "library/win/library_state.h"
+#include "library/win/library_view.h"
+#include "library/win/root_list.h"
+#include "multibar/win/multibar_commands.h"
+#include "notes/win/document.h"
+#include "notes/win/editing.h"
+#include "notes/win/new_note.h"
+#include "render/win/web_view.h"
+#include "settings/win/messages.h"
+#include "settings/win/settings_win.h"
+#include "sheet/win/sheet_commands.h"
+#include "shell/ids.h"
+#include "shell/win/main_window.h"
+#include "shell/win/mode.h"
+
+namespace pw {
+namespace {
+
+bool WebViewerCurrent() { return CurrentViewer() == kWebViewer; }
+bool TextViewerCurrent() { return CurrentViewer() == kTextViewer; }
+bool BackInsteadOfNew() { return Settings().GetBoolDefaultFalse("BackInsteadOfNew"); }
+
+}  // namespace
+
+void OnEnter(int)
+{
+    const Panes& p = Main().panes;
+    HWND focus = GetFocus();
+    if (focus == p.multibar)
+        RunMultibarLine();
+    else if (RootListHasFocus())
+        SelectRootFromList(true);
+    else if (focus == p.sheet)
+        EditCurrentCell();
+    else if (focus == p.folders)
+        OnFolderActivated();
+    else
+        EndCellEditing(true);
+}
+
+void OnEscape(int) { EndCellEditing(false); }
+void OnCaptionClick(int) { ReturnToRootFolder(); }
+
+void OnNewOrBack(int)
+{
+    if (WebViewerCurrent())
+        BrowserBack();
+    else if (BackInsteadOfNew())
+        GoBack();
+    else
+        NewNote();
+}
+
+void OnSaveOrForward(int)
+{
+    if (WebViewerCurrent())
+        BrowserForward();
+    else
+        OnSaveKey(0);
+}
+
+void OnSaveKey(int)
+{
+    if (TextViewerCurrent()) SaveDocument();
+}
+
+void OnNewNote(int) { NewNote(); }
+
+void OnNewNoteKey(int)
+{
+    EnsureEditMode();
+    NewNote();
+}
+
+void OnNewSheet(int id) { NewSheet(id == CMD_NEW_SHEET_KEY); }
+
+void OnBackKey(int)
+{
+    if (BackInsteadOfNew())
+        GoBack();
+    else if (WebViewerCurrent())
+        BrowserBack();
+}
+
+void OnCtrlL(int)
+{
+    if (CurrentViewer() == kSpreadsheetViewer)
+        SheetCommand(618);
+    else if (TextViewerCurrent())
+        InsertMarkupRule(29704);
+}
+
+void OnHeaderRule(int)
+{
+    if (TextViewerCurrent()) InsertMarkupRule(29699);
+}
+
+void OnSubheaderRule(int)
+{
+    if (TextViewerCurrent()) InsertMarkupRule(29700);
+}
+
+void OnInsertRow(int)
+{
+    if (Main().mode == ViewMode::View) {
+        StatusMessage("Cannot edit in View mode");
+        return;
+    }
+    InsertSheetRow();
+}
+
+void OnMultibarSecond(int) { RunMultibarSecondWay(); }
+
+void OnF5(int)
+{
+    if (GetFocus() != Main().panes.multibar && WebViewerCurrent())
+        BrowserRefresh();
+    else
+        PasteDate();
+}
+
+void OnFindNext(int) { FindNext(); }
+void OnLaunchAssociated(int) { LaunchAssociated(); }
+void OnConfigure(int) { ShowConfigure(); }
+
+void OnSlot(int id)
+{
+    SaveIfModified();
+    OpenSlot(id);
+}
+
+void OnPerpetual(int id) { OpenPerpetualNote(id); }
+void OnWordWrap(int) { ToggleWordWrap(); }
+void OnFormatNewLines(int) { ToggleFormatNewLines(); }
+void OnMailToSelected(int) { MailToSelected(); }
+void OnMailSelectedAsBody(int) { MailSelectedAsBody(); }
+void OnWordCount(int) { ShowWordCount(); }
+void OnCharCount(int) { ShowCharacterCount(); }
+void OnKeywords(int) { ShowKeywords(); }
+
+void OnPrint(int)
+{
+    if (WebViewerCurrent())
+        PrintShownPage();
+    else if (TextViewerCurrent())
+        PrintFileWithSystem();
+}
+
+void OnSheetTitleRow(int) { ToggleSheetTitleRow(); }
+void OnSheetSortable(int) { ToggleSheetSortable(); }
+void OnViewOwnFiles(int) { ToggleOwnFiles(); }
+void OnFileOperation(int id) { FileOperation(id); }
+void OnOpenAsText(int) { OpenSelectedFile(OpenMode::OpenAsText, true, true); }
+void OnRefresh(int) { RefreshFiles(); }
+void OnSortByDate(int) { SortFiles(kSortByDate); }
+void OnSortByName(int) { SortFiles(kSortByName); }
+void OnSendToExternal(int) { SendToExternalProgram(); }
+void OnFilter(int id) { FilterFiles(id); }
+void OnSheetCommand(int id) { SheetCommand(id); }
+void OnRenameDone(int id) { FinishRename(id); }
+
+}  // namespace pw

@@ -1,0 +1,389 @@
+// The library browser on the real main window: roots, folder and file panes, the open routine, the watch.
+#include <windows.h>
+#include <commctrl.h>
+
+#include <algorithm>
+#include <string>
+#include <vector>
+
+#include "gui_harness.h"
+#include "library/win/file_pane.h"
+#include "library/win/folder_pane.h"
+#include "library/win/folder_watch.h"
+#include "library/win/library_state.h"
+#include "library/win/list_view.h"
+#include "library/win/root_list.h"
+#include "settings/win/messages.h"
+#include "settings/win/settings_win.h"
+#include "shell/ids.h"
+#include "shell/layout.h"
+#include "shell/win/main_window.h"
+#include "shell/win/mode.h"
+#include "shell/win/toolbar.h"
+
+namespace pwtest {
+namespace {
+
+class LibraryTest : public PagewickTest {
+protected:
+    // A small library: Notes\{a.txt, b.md, c.pdf, .profile, a.txt.fw, Work\{w.txt, Deep\}, imgs\, .git\}.
+    void MakeLibrary()
+    {
+        lib = InFolder("Notes");
+        MakeFolder(lib);
+        for (const char* name : {"a.txt", "b.md", "c.pdf", ".profile", "a.txt.fw", "d.csv"})
+            WriteFile(lib + "\\" + name, std::string("text of ") + name + "\r\n");
+        for (const char* folder : {"Work", "Work\\Deep", "imgs", ".git", "Only imgs", "Only imgs\\imgs"})
+            MakeFolder(lib + "\\" + folder);
+        WriteFile(lib + "\\Work\\w.txt", "work\r\n");
+    }
+
+    std::string BasicIni(const std::string& general = "")
+    {
+        return "[General]\r\nRootAutoAddCDrive=0\r\nRootAutoAddMyDocuments=0\r\nRootAutoAddAmbervale=0\r\n" +
+               general + "\r\n[BasicRoots]\r\n" + lib + "=Notes;.md\r\n";
+    }
+
+    std::vector<std::string> Items(HWND list)
+    {
+        std::vector<std::string> items;
+        for (int i = 0; i < pw::list_view::Count(list); ++i) items.push_back(pw::list_view::Text(list, i));
+        return items;
+    }
+
+    std::vector<std::string> Files() { return Items(pw::Main().panes.files); }
+    std::vector<std::string> Folders() { return Items(pw::Main().panes.folders); }
+
+    void ClickFile(const std::string& name)
+    {
+        ASSERT_TRUE(pw::SelectFileByName(name)) << name;
+        NMITEMACTIVATE click{};
+        click.hdr.hwndFrom = pw::Main().panes.files;
+        click.hdr.idFrom = IDW_FILES;
+        click.hdr.code = NM_CLICK;
+        SendMessageA(hwnd, WM_NOTIFY, IDW_FILES, reinterpret_cast<LPARAM>(&click));
+        Pump();
+    }
+
+    void ActivateFolder(const std::string& name)
+    {
+        HWND folders = pw::Main().panes.folders;
+        const int index = pw::list_view::Find(folders, name);
+        ASSERT_GE(index, 0) << name;
+        {
+            pw::QuietPanes quiet;
+            pw::list_view::Select(folders, index);
+        }
+        pw::OnFolderActivated();
+        Pump();
+    }
+
+    std::string EditorText()
+    {
+        char text[512] = {};
+        GetWindowTextA(pw::ActiveEditor(), text, sizeof(text));
+        return text;
+    }
+
+    std::string lib;
+};
+
+using Names = std::vector<std::string>;
+
+TEST_F(LibraryTest, RootsComeFromTheStoredListInOrder)
+{
+    MakeLibrary();
+    MakeFolder(InFolder("Other"));
+    WriteIni("[General]\r\nRootAutoAddCDrive=0\r\nRootAutoAddMyDocuments=0\r\nRootAutoAddAmbervale=0\r\n"
+             "[BasicRoots]\r\n" + lib + "=Notes;.md\r\n" + InFolder("Missing") + "=Gone\r\n" + InFolder("Other") +
+             "=\r\n");
+    ASSERT_TRUE(Start());
+    const pw::RootTable& roots = pw::Roots();
+    ASSERT_EQ(roots.count, 2);  // the missing folder is left out
+    EXPECT_EQ(roots.roots[0].alias, "Notes");
+    EXPECT_EQ(roots.roots[0].defaultExtension, ".md");
+    EXPECT_EQ(roots.roots[1].alias, InFolder("Other"));  // no alias: the path is shown
+    EXPECT_EQ(roots.roots[1].defaultExtension, ".txt");
+    EXPECT_EQ(SendMessageA(pw::Main().panes.roots, CB_GETCOUNT, 0, 0), 2);
+    EXPECT_EQ(SendMessageA(pw::Main().panes.roots, CB_GETCURSEL, 0, 0), 0);
+}
+
+TEST_F(LibraryTest, TheTwentySixthRootIsRefused)
+{
+    std::string ini = "[General]\r\nRootAutoAddCDrive=0\r\nRootAutoAddMyDocuments=0\r\nRootAutoAddAmbervale=0\r\n"
+                      "[BasicRoots]\r\n";
+    for (int i = 0; i < 25; ++i) {
+        const std::string folder = InFolder("r" + std::to_string(i));
+        MakeFolder(folder);
+        ini += folder + "=R" + std::to_string(i) + "\r\n";
+    }
+    WriteIni(ini);
+    ASSERT_TRUE(Start());
+    EXPECT_EQ(pw::Roots().count, 25);
+    SetWindowTextA(pw::Main().panes.roots, InFolder("r0").c_str());
+    SendMessageA(pw::Main().panes.roots, CB_SETCURSEL, static_cast<WPARAM>(-1), 0);
+    MakeFolder(InFolder("extra"));
+    SetWindowTextA(pw::Main().panes.roots, InFolder("extra").c_str());
+    pw::SelectRootFromList(true);
+    EXPECT_EQ(pw::Roots().count, 25);
+    EXPECT_EQ(pw::Roots().current, 0);
+    const std::vector<std::string>& said = pw::RecentStatusTexts();
+    EXPECT_NE(std::find(said.begin(), said.end(), "Hit maximum number of roots"), said.end());
+    EXPECT_NE(std::find(said.begin(), said.end(), "Error adding root"), said.end());
+}
+
+TEST_F(LibraryTest, LastRootPicksTheRootByAliasOrPath)
+{
+    MakeLibrary();
+    MakeFolder(InFolder("Other"));
+    const std::string roots = "[BasicRoots]\r\n" + InFolder("Other") + "=Other\r\n" + lib + "=Notes\r\n";
+    const std::string base = "[General]\r\nRootAutoAddCDrive=0\r\nRootAutoAddMyDocuments=0\r\n";
+    for (const std::string& last : {std::string("notes"), lib, std::string("nothing")}) {
+        WriteIni(base + "LastRoot=" + last + "\r\n" + roots);
+        ASSERT_TRUE(Start());
+        EXPECT_EQ(pw::Roots().current, last == "nothing" ? 0 : 1) << last;
+        Stop();
+    }
+}
+
+TEST_F(LibraryTest, FolderPaneHidesOwnAndHiddenEntriesAndOffersTheParentBelowTheRoot)
+{
+    MakeLibrary();
+    WriteIni(BasicIni());
+    ASSERT_TRUE(Start());
+    EXPECT_EQ(Folders(), (Names{"Only imgs", "Work"}));
+    EXPECT_EQ(Files(), (Names{"a.txt", "b.md", "c.pdf", "d.csv"}));
+    // The folder icons: "Only imgs" holds nothing but an own folder, "Work" holds a real one.
+    LVITEMA item{};
+    item.mask = LVIF_IMAGE;
+    SendMessageA(pw::Main().panes.folders, LVM_GETITEMA, 0, reinterpret_cast<LPARAM>(&item));
+    EXPECT_EQ(item.iImage, 0);
+    item.iItem = 1;
+    SendMessageA(pw::Main().panes.folders, LVM_GETITEMA, 0, reinterpret_cast<LPARAM>(&item));
+    EXPECT_EQ(item.iImage, 2);
+
+    ActivateFolder("Work");
+    EXPECT_EQ(Folders(), (Names{"[ . . ]", "Deep"}));
+    EXPECT_EQ(Files(), (Names{"w.txt"}));
+    ActivateFolder("[ . . ]");
+    EXPECT_EQ(Folders(), (Names{"Only imgs", "Work"}));
+}
+
+TEST_F(LibraryTest, OwnFilesShowWithTheMenuToggle)
+{
+    MakeLibrary();
+    WriteIni(BasicIni("FwHideFiles=0\r\nMenuViewPWFiles=0\r\n"));
+    ASSERT_TRUE(Start());
+    EXPECT_EQ(Files(), (Names{"a.txt", "b.md", "c.pdf", "d.csv"}));
+    char text[64] = {};
+    ASSERT_GT(GetMenuStringA(GetMenu(hwnd), CMD_VIEW_PW_FILES, text, sizeof(text), MF_BYCOMMAND), 0);
+    EXPECT_STREQ(text, " View Pagewick files   ");
+    Command(CMD_VIEW_PW_FILES);
+    EXPECT_EQ(Files(), (Names{"a.txt", "a.txt.fw", "b.md", "c.pdf", "d.csv"}));
+    EXPECT_TRUE(GetMenuState(GetMenu(hwnd), CMD_VIEW_PW_FILES, MF_BYCOMMAND) & MF_CHECKED);
+}
+
+TEST_F(LibraryTest, SortByNameFlipsAfterARefillAndDateSortsAscending)
+{
+    MakeLibrary();
+    WriteIni(BasicIni());
+    ASSERT_TRUE(Start());
+    Command(CMD_SORT_BY_NAME);
+    EXPECT_EQ(Files(), (Names{"d.csv", "c.pdf", "b.md", "a.txt"}));
+    Command(CMD_SORT_BY_NAME);
+    EXPECT_EQ(Files(), (Names{"a.txt", "b.md", "c.pdf", "d.csv"}));
+    // Give the files distinct times, newest first in name order.
+    const char* order[] = {"d.csv", "c.pdf", "b.md", "a.txt"};
+    for (int i = 0; i < 4; ++i) {
+        HANDLE file = CreateFileA((lib + "\\" + order[i]).c_str(), FILE_WRITE_ATTRIBUTES, 0, nullptr, OPEN_EXISTING,
+                                  0, nullptr);
+        FILETIME time{static_cast<DWORD>(100000000u * (i + 1)), 30000000};
+        SetFileTime(file, nullptr, nullptr, &time);
+        CloseHandle(file);
+    }
+    Command(CMD_FILE_REFRESH);
+    Command(CMD_SORT_BY_DATE);
+    EXPECT_EQ(Files(), (Names{"d.csv", "c.pdf", "b.md", "a.txt"}));
+}
+
+TEST_F(LibraryTest, AFilterViewLastsUntilTheNextListing)
+{
+    MakeLibrary();
+    WriteIni(BasicIni());
+    ASSERT_TRUE(Start());
+    Command(CMD_FILTER_TEXT);
+    EXPECT_EQ(Files(), (Names{"a.txt", "b.md"}));
+    Command(CMD_FILTER_SHEET);
+    EXPECT_EQ(Files(), (Names{"d.csv"}));
+    Command(CMD_FILE_REFRESH);
+    EXPECT_EQ(Files().size(), 4u);
+}
+
+TEST_F(LibraryTest, OpensNotesInTheViewerTheirExtensionAndTheModeChoose)
+{
+    MakeLibrary();
+    WriteIni(BasicIni());
+    ASSERT_TRUE(Start());
+    ClickFile("a.txt");
+    EXPECT_EQ(pw::CurrentViewer(), pw::kTextViewer);
+    EXPECT_TRUE(IsWindowEnabled(pw::ActiveEditor()));
+    EXPECT_EQ(EditorText(), "text of a.txt\r\n");
+    EXPECT_EQ(pw::CurrentPlace().file, "a.txt");
+
+    ClickFile("c.pdf");
+    EXPECT_EQ(pw::LastStatusText(), "No internal viewer for this file type");
+    EXPECT_FALSE(IsWindowEnabled(pw::ActiveEditor()));
+    EXPECT_EQ(pw::CurrentPlace().file, "");
+
+    ClickFile("b.md");
+    EXPECT_EQ(pw::CurrentViewer(), pw::kTextViewer);  // Edit mode edits Markdown
+    Command(CMD_TOGGLE_MODE);
+    EXPECT_EQ(pw::CurrentMode(), pw::ViewMode::View);
+    EXPECT_EQ(pw::CurrentViewer(), pw::kWebViewer);  // View mode renders it
+    ClickFile("a.txt");
+    EXPECT_EQ(pw::CurrentViewer(), pw::kTextViewer);  // no view list holds ".txt"
+}
+
+TEST_F(LibraryTest, UpAndDownStopAtTheEndsOfTheList)
+{
+    MakeLibrary();
+    WriteIni(BasicIni());
+    ASSERT_TRUE(Start());
+    ASSERT_TRUE(pw::SelectFileByName("a.txt"));
+    pw::OpenSelectedFile(pw::OpenMode::Previous, false, true);
+    EXPECT_EQ(pw::CurrentPlace().file, "a.txt");
+    pw::OpenSelectedFile(pw::OpenMode::Next, false, true);
+    EXPECT_EQ(pw::CurrentPlace().file, "b.md");
+    ASSERT_TRUE(pw::SelectFileByName("d.csv"));
+    pw::OpenSelectedFile(pw::OpenMode::Next, false, true);
+    EXPECT_EQ(pw::CurrentPlace().file, "d.csv");
+}
+
+TEST_F(LibraryTest, TheFolderWatchListsAgainAfterAnOutsideChange)
+{
+    MakeLibrary();
+    WriteIni(BasicIni());
+    ASSERT_TRUE(Start());
+    ClickFile("a.txt");
+    pw::FolderWatchTick();  // remembers the folder
+    WriteFile(lib + "\\new.txt", "new");
+    // Make sure the folder's time moves even on a file system with coarse times.
+    HANDLE folder = CreateFileA(lib.c_str(), FILE_WRITE_ATTRIBUTES, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
+                                OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr);
+    FILETIME later;
+    GetSystemTimeAsFileTime(&later);
+    later.dwHighDateTime += 1;
+    SetFileTime(folder, nullptr, nullptr, &later);
+    CloseHandle(folder);
+    pw::FolderWatchTick();
+    const Names files = Files();
+    EXPECT_NE(std::find(files.begin(), files.end(), "new.txt"), files.end());
+    EXPECT_EQ(pw::SelectedFileName(), "a.txt");
+    EXPECT_EQ(pw::CurrentPlace().file, "a.txt");  // the open note stays open
+}
+
+TEST_F(LibraryTest, ACommandLineFileOpensInARootOfItsOwn)
+{
+    MakeLibrary();
+    WriteIni(BasicIni());
+    const std::string spaced = InFolder("My Notes");
+    MakeFolder(spaced);
+    WriteFile(spaced + "\\todo.txt", "buy milk\r\n");
+    ASSERT_TRUE(Start("\"" + spaced + "\\todo.txt\""));
+    const pw::PlaceRecord& place = pw::CurrentPlace();
+    EXPECT_EQ(place.alias, "Command Line");
+    EXPECT_EQ(place.file, "todo.txt");
+    EXPECT_EQ(EditorText(), "buy milk\r\n");
+}
+
+TEST_F(LibraryTest, PanesFollowTheLayoutArithmetic)
+{
+    MakeLibrary();
+    WriteIni(BasicIni("UseStatBar=1\r\n"));
+    ASSERT_TRUE(Start());
+    SetWindowPos(hwnd, nullptr, 0, 0, 1000, 700, SWP_NOZORDER | SWP_NOMOVE);
+    Pump();
+    RECT client;
+    GetClientRect(hwnd, &client);
+    const pw::PaneRects expected = pw::ComputeLayout(client.right, client.bottom, 200, pw::Main().statusHeight);
+    RECT folders;
+    GetWindowRect(pw::Main().panes.folders, &folders);
+    MapWindowPoints(nullptr, hwnd, reinterpret_cast<POINT*>(&folders), 2);
+    EXPECT_EQ(folders.left, expected.folderPane.left);
+    EXPECT_EQ(folders.top, expected.folderPane.top);
+    EXPECT_EQ(folders.bottom - folders.top, expected.folderPane.height);
+    RECT multibar;
+    GetWindowRect(pw::Main().panes.multibar, &multibar);
+    MapWindowPoints(nullptr, hwnd, reinterpret_cast<POINT*>(&multibar), 2);
+    EXPECT_EQ(multibar.left, pw::kMultibarLeft);
+    EXPECT_EQ(multibar.right - multibar.left, expected.multibar.width);
+}
+
+TEST_F(LibraryTest, ReleasingTheSplitterStoresTheListWidth)
+{
+    MakeLibrary();
+    WriteIni(BasicIni());
+    ASSERT_TRUE(Start());
+    RECT client;
+    GetClientRect(hwnd, &client);
+    const int splitter = pw::Main().splitterX;
+    SendMessageA(hwnd, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(splitter + 1, 100));
+    SendMessageA(hwnd, WM_MOUSEMOVE, MK_LBUTTON, MAKELPARAM(client.right - 117, 100));
+    SendMessageA(hwnd, WM_LBUTTONUP, 0, MAKELPARAM(client.right - 117, 100));
+    Pump();
+    EXPECT_NE(ReadFile(IniPath()).find("ListWidth=120"), std::string::npos);
+    // The lists' first columns keep the width they have for 200.
+    EXPECT_EQ(ListView_GetColumnWidth(pw::Main().panes.files, 0), 200 - GetSystemMetrics(SM_CXVSCROLL) - 2);
+}
+
+TEST_F(LibraryTest, ToolbarTooltipsFollowExpertModeAndBackInsteadOfNew)
+{
+    struct Case {
+        const char* general;
+        const char* first;
+        const char* mode;
+    } cases[] = {
+        {"", "New", "View"},
+        {"BackInsteadOfNew=1\r\n", "Back", "View"},
+        {"ExpertMode=1\r\n", nullptr, nullptr},
+    };
+    for (const Case& c : cases) {
+        WriteIni(std::string("[General]\r\nRootAutoAddCDrive=0\r\nRootAutoAddMyDocuments=0\r\n") + c.general);
+        ASSERT_TRUE(Start());
+        const char* first = pw::ToolbarTooltip(CMD_TB_NEW_BACK);
+        const char* mode = pw::ToolbarTooltip(CMD_TB_MODE);
+        EXPECT_STREQ(first, c.first) << c.general;
+        EXPECT_STREQ(mode, c.mode) << c.general;
+        EXPECT_STREQ(pw::ToolbarTooltip(CMD_PERPETUAL1),
+                     "Perpetual note 1\nAssign note using Configure -> Perpetual Notes");
+        Stop();
+    }
+}
+
+TEST_F(LibraryTest, EditingCommandsRefuseInViewMode)
+{
+    WriteIni("[General]\r\nRootAutoAddCDrive=0\r\nRootAutoAddMyDocuments=0\r\n");
+    ASSERT_TRUE(Start());
+    Command(CMD_TOGGLE_MODE);
+    Command(CMD_INSERT_ROW);
+    EXPECT_EQ(pw::LastStatusText(), "Cannot edit in View mode");
+}
+
+TEST_F(LibraryTest, TheTextViewerBringsItsToolsMenuItems)
+{
+    MakeLibrary();
+    WriteIni(BasicIni());
+    ASSERT_TRUE(Start());
+    ClickFile("a.txt");
+    char text[64] = {};
+    ASSERT_GT(GetMenuStringA(GetMenu(hwnd), CMD_WORDWRAP, text, sizeof(text), MF_BYCOMMAND), 0);
+    EXPECT_STREQ(text, "  Wordwrap   ");
+    EXPECT_TRUE(GetMenuState(GetMenu(hwnd), CMD_WORDWRAP, MF_BYCOMMAND) & MF_CHECKED);
+    ClickFile("b.md");
+    Command(CMD_TOGGLE_MODE);  // the web viewer replaces them
+    EXPECT_EQ(GetMenuState(GetMenu(hwnd), CMD_WORDWRAP, MF_BYCOMMAND), static_cast<UINT>(-1));
+    EXPECT_NE(GetMenuState(GetMenu(hwnd), CMD_PRINT, MF_BYCOMMAND), static_cast<UINT>(-1));
+}
+
+}  // namespace
+}  // namespace pwtest
