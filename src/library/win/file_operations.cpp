@@ -88,5 +88,6 @@ void ShowFolderContextMenu(POINT screen)
 void FileOperation(int) {}
 void FinishRename(int) {}
 void DeleteSelectedFile() {}
+void MoveFileToFolder(const std::string&, const std::string&) {}
 
 }  // namespace pw

@@ -3,6 +3,8 @@
 
 #include <windows.h>
 
+#include <string>
+
 namespace pw {
 
 void ShowFileContextMenu(POINT screen);
@@ -12,5 +14,7 @@ void FileOperation(int id);
 // Posted after a label edit ends (5001 files, 5002 folders).
 void FinishRename(int id);
 void DeleteSelectedFile();
+// A file of the file directory dropped on a folder pane item ("[ . . ]" for one level up).
+void MoveFileToFolder(const std::string& file, const std::string& folderItem);
 
 }  // namespace pw

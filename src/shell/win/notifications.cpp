@@ -3,6 +3,7 @@
 #include <commctrl.h>
 
 #include "library/viewers.h"
+#include "library/win/file_drag.h"
 #include "library/win/file_operations.h"
 #include "library/win/file_pane.h"
 #include "library/win/folder_pane.h"
@@ -82,6 +83,9 @@ LRESULT FilePaneNotification(NMHDR* header)
             return 0;
         case LVN_KEYDOWN:
             return FilePaneKey(header);
+        case LVN_BEGINDRAG:
+            BeginFileDrag();
+            return 0;
         case LVN_ENDLABELEDITA:
             return LabelEditEnded(header, CMD_RENAME_FILE_DONE);
         default:

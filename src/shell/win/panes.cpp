@@ -77,7 +77,8 @@ bool CreatePanes(HWND main)
     if (Main().useStatusBar)
         p.statusBar = Child(STATUSCLASSNAMEA, "", WS_VISIBLE | SBARS_SIZEGRIP, IDW_STATUSBAR);
     HFONT font = static_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT));
-    for (HWND pane : {p.roots, p.folders, p.files, p.multibar, p.messageLine, p.caption, p.sheet})
+    for (HWND pane : {p.roots, p.folders, p.files, p.multibar, p.messageLine, p.caption, p.sheet, p.editNoWrap,
+                      p.editWrap})
         if (pane) SendMessageA(pane, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
     return p.toolbar && p.roots && p.folders && p.files && p.editNoWrap && p.editWrap && p.multibar &&
            p.messageLine;

@@ -16,6 +16,7 @@
 #include "shell/win/startup.h"
 #include "shell/win/timers.h"
 #include "shell/win/toolbar.h"
+#include "library/win/file_drag.h"
 #include "library/win/file_operations.h"
 #include "render/win/web_view.h"
 #include "library/win/library_view.h"
@@ -75,10 +76,16 @@ LRESULT CALLBACK MainWindowProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp)
             SplitterMouseDown(GET_X_LPARAM(lp));
             return 0;
         case WM_MOUSEMOVE:
-            SplitterMouseMove(GET_X_LPARAM(lp), wp);
+            if (FileDragActive())
+                FileDragMove({GET_X_LPARAM(lp), GET_Y_LPARAM(lp)});
+            else
+                SplitterMouseMove(GET_X_LPARAM(lp), wp);
             return 0;
         case WM_LBUTTONUP:
-            SplitterMouseUp(GET_X_LPARAM(lp));
+            if (FileDragActive())
+                FileDragDrop({GET_X_LPARAM(lp), GET_Y_LPARAM(lp)});
+            else
+                SplitterMouseUp(GET_X_LPARAM(lp));
             return 0;
         case WM_CONTEXTMENU:
             if (ShowPaneContextMenu(reinterpret_cast<HWND>(wp), lp)) return 0;
