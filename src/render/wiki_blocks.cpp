@@ -3,7 +3,6 @@
 #include "render/wiki_engine.h"
 
 #include <algorithm>
-#include <vector>
 
 namespace pw::wiki {
 namespace {
@@ -34,19 +33,15 @@ std::size_t EscapeStart(std::string_view line)
     return 0;
 }
 
-// strtok-style pieces: runs of "|" are one separator, so no piece is empty.
-std::vector<std::string_view> TablePieces(std::string_view row)
+// strtok-style pieces: runs of "|" are one separator, so no piece is empty. Returns the piece at or after at
+// (at most kMaxCell characters) and moves at to the separator after it; an empty view when none is left.
+std::string_view NextTablePiece(std::string_view row, std::size_t& at)
 {
-    std::vector<std::string_view> pieces;
-    std::size_t at = 0;
-    while (pieces.size() < kMaxTablePieces) {
-        at = row.find_first_not_of('|', at);
-        if (at == npos) break;
-        std::size_t end = std::min(row.find('|', at), row.size());
-        pieces.push_back(row.substr(at, std::min(end - at, kMaxCell)));
-        at = end;
-    }
-    return pieces;
+    at = row.find_first_not_of('|', at);
+    if (at == npos) return {};
+    std::size_t start = at;
+    at = std::min(row.find('|', start), row.size());
+    return row.substr(start, std::min(at - start, kMaxCell));
 }
 
 }  // namespace
@@ -86,18 +81,29 @@ TableResult TablePass(std::string& line, DocumentState& state)
     if (line.empty() || line[0] != '|') {
         return state.table == TableState::InTable ? TableResult::Ended : TableResult::NotRow;
     }
-    std::vector<std::string_view> pieces = TablePieces(line);
-    std::string row = state.table == TableState::None ? "<table><tr>" : "<tr>";
+    std::string row;
+    // One allocation for the row: it is cut to kMaxLine in the end, and only a last oversized cell exceeds that.
+    row.reserve(kMaxLine + 1);
+    row += state.table == TableState::None ? "<table><tr>" : "<tr>";
     state.table = TableState::InTable;
-    // The last piece is what follows the last "|", normally the line end; it goes after the row.
-    for (std::size_t i = 0; i + 1 < pieces.size(); ++i) {
-        row += "<td>";
-        row += pieces[i];
-        row += "</td>";
-        if (row.size() > kMaxLine) break;
+    // Every piece but the last becomes a cell; the last is what follows the last "|", normally the line end,
+    // and goes after the row. So a piece is written only once the next one is known to exist.
+    std::size_t at = 0;
+    std::string_view last = NextTablePiece(line, at);
+    bool full = false;
+    for (std::size_t count = 1; count < kMaxTablePieces && !last.empty(); ++count) {
+        std::string_view next = NextTablePiece(line, at);
+        if (next.empty()) break;
+        if (!full) {
+            row += "<td>";
+            row += last;
+            row += "</td>";
+            full = row.size() > kMaxLine;
+        }
+        last = next;
     }
     row += "</tr>\n";
-    if (!pieces.empty()) row += pieces.back();
+    row += last;
     CutToLine(row);
     line = std::move(row);
     return TableResult::Row;

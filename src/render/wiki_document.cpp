@@ -20,18 +20,36 @@ std::string_view NextPiece(std::string_view input, std::size_t at)
     return lineFeed == std::string_view::npos ? window : window.substr(0, lineFeed + 1);
 }
 
+// AppendLineBreak on a copy of line, written straight to out: most lines are unchanged, and copying each of
+// them first would cost an allocation per line.
+void AppendWithLineBreak(std::string& out, std::string_view line)
+{
+    if (line.empty() || (line.back() != '\n' && line.back() != '\r')) {
+        out += line;
+        return;
+    }
+    line.remove_suffix(1);
+    out += line;
+    if (line.size() > kBreakTag.size() && line.ends_with(kBreakTag)) return;
+    out += kBreakTag;
+    out += '\n';
+}
+
 std::string ConvertPieces(std::string_view input, bool addLineBreaks)
 {
     std::string out;
     out.reserve(input.size() + input.size() / 4);
     wiki::DocumentState state;
+    wiki::LineWork work;
     for (std::size_t at = 0; at < input.size();) {
         std::string_view piece = NextPiece(input, at);
         at += piece.size();
-        if (wiki::ConvertLine(piece, state, out)) continue;
-        std::string line(piece);
-        if (addLineBreaks) AppendLineBreak(line, BreakStyle::Html);
-        out += line;
+        if (wiki::ConvertLine(piece, state, work, out)) continue;
+        if (addLineBreaks) {
+            AppendWithLineBreak(out, piece);
+        } else {
+            out += piece;
+        }
     }
     // A table or block still open at the end of the text gets no closing tag.
     return out;

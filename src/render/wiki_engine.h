@@ -65,9 +65,16 @@ struct LineWork {
     bool lineBreak = true;  // the line-rule pass may decide that a changed line gets no "<br/>"
 };
 
-// Small text helpers shared by the passes.
+// Small text helpers shared by the passes. Letters are folded as ASCII only: the text is in the system code
+// page and bytes above 127 are compared as they are.
+constexpr char FoldAscii(char c)
+{
+    return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c;
+}
 std::string CutText(std::string_view text, std::size_t max);
 std::string TrimBlanks(std::string_view text);
+// The same without a copy: a view into text.
+std::string_view TrimBlankView(std::string_view text);
 bool StartsWithNoCase(std::string_view text, std::string_view prefix);
 // Replaces count characters at pos by with, then cuts the line to kMaxLine.
 void Rewrite(std::string& line, std::size_t pos, std::size_t count, std::string_view with);
@@ -92,6 +99,8 @@ bool RepeatPass(LinePass pass, LineWork& work);
 
 // The line pipeline. A changed line is appended to out (with its line break) and true returned; an unchanged
 // line is left for the caller to write. A table that ends before this line has its closing tag written first.
+// The document loop passes the same work from line to line, so that its buffer is allocated once per note.
+bool ConvertLine(std::string_view line, DocumentState& state, LineWork& work, std::string& out);
 bool ConvertLine(std::string_view line, DocumentState& state, std::string& out);
 
 }  // namespace pw::wiki

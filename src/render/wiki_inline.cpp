@@ -1,31 +1,48 @@
 // The inline passes that work inside one line: emphasis and the line rules (rules, images, headers).
 #include "render/wiki_engine.h"
 
+#include <algorithm>
+
 namespace pw::wiki {
 namespace {
 
 constexpr auto npos = std::string::npos;
 
-// Position of the opening marker: after the first space-marker pair, else at the line start.
+// Position of the opening marker: after the first space-marker pair, else at the line start. The search walks
+// the markers, which are rare, rather than the spaces.
 std::size_t EmphasisOpening(std::string_view line, char marker)
 {
-    const char pair[2] = {' ', marker};
-    std::size_t at = line.find(std::string_view(pair, 2));
-    if (at != npos) return at + 1;
+    for (std::size_t at = line.find(marker, 1); at != npos; at = line.find(marker, at + 1)) {
+        if (line[at - 1] == ' ') return at;
+    }
     return (!line.empty() && line[0] == marker) ? 0 : npos;
 }
 
-// The closing marker: the first punctuation entry that follows the marker anywhere decides.
-std::size_t EmphasisClosing(std::string_view line, char marker, std::size_t from)
+// Rank of c in kClosingPunctuation, or the table size when c closes nothing.
+std::size_t PunctuationRank(char c)
 {
-    for (char c : kClosingPunctuation) {
-        const char pair[2] = {marker, c};
-        std::size_t at = line.find(std::string_view(pair, 2), from);
-        if (at != npos) return at;
-    }
-    return npos;
+    const auto* it = std::find(kClosingPunctuation.begin(), kClosingPunctuation.end(), c);
+    return static_cast<std::size_t>(it - kClosingPunctuation.begin());
 }
 
+// The closing marker: the first punctuation entry that follows the marker anywhere decides, at its first
+// place. One walk over the markers finds it, instead of one search of the line per entry.
+std::size_t EmphasisClosing(std::string_view line, char marker, std::size_t from)
+{
+    std::size_t best = npos;
+    std::size_t bestRank = kClosingPunctuation.size();
+    for (std::size_t at = line.find(marker, from); at != npos && at + 1 < line.size() && bestRank > 0;
+         at = line.find(marker, at + 1)) {
+        std::size_t rank = PunctuationRank(line[at + 1]);
+        if (rank < bestRank) {
+            bestRank = rank;
+            best = at;
+        }
+    }
+    return best;
+}
+
+// The rewrite is made in place, the later end first, so that the line keeps its buffer.
 bool ApplyEmphasis(std::string& line, const EmphasisRule& rule)
 {
     std::size_t open = EmphasisOpening(line, rule.marker);
@@ -35,14 +52,11 @@ bool ApplyEmphasis(std::string& line, const EmphasisRule& rule)
     if (inner < line.size() && line[inner] == rule.marker) return false;
     std::size_t close = EmphasisClosing(line, rule.marker, inner);
     if (close == npos) return false;
-    std::string text(std::string_view(line).substr(0, open == 0 ? 0 : open - 1));
-    text += ' ';
-    text += rule.openTag;
-    text.append(line, inner, close - inner);
-    text += rule.closeTag;
-    text.append(line, close + 1);
-    CutToLine(text);
-    line = std::move(text);
+    line.replace(close, 1, rule.closeTag);
+    line.replace(open, 1, rule.openTag);
+    // A marker at the line start gets the space that one after a space already has.
+    if (open == 0) line.insert(line.begin(), ' ');
+    CutToLine(line);
     return true;
 }
 
@@ -50,7 +64,9 @@ bool ApplyLineRule(std::string& line, const LineRule& rule)
 {
     std::size_t at = 0;
     if (rule.place == RulePlace::Start) {
-        if (!StartsWithNoCase(line, rule.text)) return false;
+        // Most lines fail on their first byte; the full comparison is for the few that do not.
+        const bool firstDiffers = !line.empty() && !rule.text.empty() && FoldAscii(line[0]) != FoldAscii(rule.text[0]);
+        if (firstDiffers || !StartsWithNoCase(line, rule.text)) return false;
     } else {
         at = line.find(rule.text);
         if (at == npos) return false;

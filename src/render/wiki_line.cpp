@@ -26,7 +26,14 @@ bool RepeatPass(LinePass pass, LineWork& work)
 
 bool ConvertLine(std::string_view line, DocumentState& state, std::string& out)
 {
-    LineWork work{std::string(line), true};
+    LineWork work;
+    return ConvertLine(line, state, work, out);
+}
+
+bool ConvertLine(std::string_view line, DocumentState& state, LineWork& work, std::string& out)
+{
+    work.text.assign(line);
+    work.lineBreak = true;
     bool changed = BlockPass(work.text, state);
     if (state.block == BlockState::Closed) {
         state.block = BlockState::None;

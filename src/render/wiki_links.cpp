@@ -2,6 +2,8 @@
 #include "render/wiki.h"
 #include "render/wiki_engine.h"
 
+#include <algorithm>
+
 namespace pw {
 namespace {
 
@@ -10,14 +12,17 @@ constexpr std::size_t kMaxTarget = 1023;
 // A note name becomes an fw: address; its spaces are written as "%20" while the name still fits.
 std::string NoteHref(std::string_view name)
 {
-    std::string href = wiki::CutText(name, wiki::kMaxField);
-    for (std::size_t i = 0; i < href.size(); ++i) {
+    constexpr std::string_view kScheme = "fw:";
+    std::string href(kScheme);
+    href.reserve(kScheme.size() + wiki::kMaxField);
+    href += name.substr(0, wiki::kMaxField);
+    for (std::size_t i = kScheme.size(); i < href.size(); ++i) {
         if (href[i] != ' ') continue;
-        if (href.size() + 2 > wiki::kMaxField) break;
+        if (href.size() - kScheme.size() + 2 > wiki::kMaxField) break;
         href.replace(i, 1, "%20");
         i += 2;
     }
-    return "fw:" + href;
+    return href;
 }
 
 }  // namespace
@@ -32,10 +37,10 @@ bool IsWebAddress(std::string_view text)
 
 std::string WikiLinkHref(std::string_view target)
 {
-    std::string copy = wiki::CutText(target, kMaxTarget);
-    std::string trimmed = wiki::TrimBlanks(copy);
+    std::string_view copy = target.substr(0, kMaxTarget);
+    std::string_view trimmed = wiki::TrimBlankView(copy);
     if (IsWebAddress(trimmed) || wiki::StartsWithNoCase(trimmed, "file:") || wiki::StartsWithNoCase(trimmed, "#")) {
-        return wiki::CutText(copy, wiki::kMaxField);
+        return std::string(copy.substr(0, wiki::kMaxField));
     }
     return NoteHref(trimmed);
 }
@@ -63,22 +68,33 @@ bool LinkBracket(std::string& line, std::size_t open)
     std::size_t close = line.find(']', open + 1);
     if (close == npos || IsOneOf(line, close + 1, kMarkdownAfterClose)) return false;
     std::string_view label = std::string_view(line).substr(open + 1, close - open - 1);
-    std::string anchor = Anchor(WikiLinkHref(label), CutText(TrimBlanks(label), kMaxField));
+    std::string anchor = Anchor(WikiLinkHref(label), TrimBlankView(label).substr(0, kMaxField));
     Rewrite(line, open, close + 1 - open, anchor);
     return true;
+}
+
+// The first "http:" of the line, else its first "https:", found in one walk over the "http"s.
+std::size_t FindBareAddress(std::string_view line)
+{
+    std::size_t secure = npos;
+    for (std::size_t at = line.find("http"); at != npos; at = line.find("http", at + 1)) {
+        std::string_view rest = line.substr(at + 4);
+        if (rest.starts_with(':')) return at;
+        if (secure == npos && rest.starts_with("s:")) secure = at;
+    }
+    return secure;
 }
 
 // Only the first address of a line is linked: once linked, it stands after `="` and stops the search.
 bool LinkBareAddress(std::string& line)
 {
-    std::size_t at = line.find("http:");
-    if (at == npos) at = line.find("https:");
+    std::size_t at = FindBareAddress(line);
     if (at == npos) return false;
     if ((at >= 2 && line[at - 2] == '=') || (at >= 1 && line[at - 1] == '>')) return false;
     std::size_t end = line.find(' ', at);
     if (end == npos) end = line.find('\n', at);
     if (end == npos) return false;
-    std::string address = CutText(std::string_view(line).substr(at, end - at), kMaxField);
+    std::string_view address = std::string_view(line).substr(at, std::min(end - at, kMaxField));
     // An address that ends the line takes the line end's place.
     std::string anchor = Anchor(WikiLinkHref(address), address);
     anchor += end + 1 < line.size() ? " " : "<br />";
@@ -98,7 +114,7 @@ bool DoubleLinkPass(LineWork& work)
     std::size_t close = line.find("]]", middle + 2);
     if (close == npos) return false;
     std::string_view target = std::string_view(line).substr(open + 2, middle - open - 2);
-    std::string label = TrimBlanks(std::string_view(line).substr(middle + 2, close - middle - 2));
+    std::string_view label = TrimBlankView(std::string_view(line).substr(middle + 2, close - middle - 2));
     std::string anchor = Anchor(WikiLinkHref(target), label);
     Rewrite(line, open, close + 2 - open, anchor);
     return true;

@@ -1,18 +1,9 @@
-// Text helpers of the wiki converter. Letters are folded as ASCII only: the text is in the system code page and
-// bytes above 127 are compared as they are.
+// Text helpers of the wiki converter.
 #include "render/wiki_engine.h"
 
 #include <algorithm>
 
 namespace pw::wiki {
-namespace {
-
-char FoldAscii(char c)
-{
-    return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c;
-}
-
-}  // namespace
 
 std::string CutText(std::string_view text, std::size_t max)
 {
@@ -21,10 +12,15 @@ std::string CutText(std::string_view text, std::size_t max)
 
 std::string TrimBlanks(std::string_view text)
 {
+    return std::string(TrimBlankView(text));
+}
+
+std::string_view TrimBlankView(std::string_view text)
+{
     std::size_t first = text.find_first_not_of(' ');
     if (first == std::string_view::npos) return {};
     std::size_t last = text.find_last_not_of(' ');
-    return std::string(text.substr(first, last - first + 1));
+    return text.substr(first, last - first + 1);
 }
 
 bool StartsWithNoCase(std::string_view text, std::string_view prefix)
@@ -49,7 +45,9 @@ std::string Anchor(std::string_view href, std::string_view label)
 {
     // Note links carry a class so that the style sheet can tell them apart from web links.
     const bool noteLink = href.find("fw:") != std::string_view::npos;
-    std::string anchor = "<a ";
+    std::string anchor;
+    anchor.reserve(href.size() + label.size() + 40);
+    anchor += "<a ";
     if (noteLink) anchor += "class='fwClass' ";
     anchor += "href=\"";
     anchor += href;
