@@ -80,7 +80,7 @@ int main()
     options.programFile = base + "pagewick.exe";
     options.show = SW_SHOWNORMAL;
     if (!pw::StartPagewick(GetModuleHandleA(nullptr), options)) {
-        std::fprintf(stderr, "the main window could not be created (no display?)\n");
+        std::fprintf(stderr, "the main window could not be created (error %lu)\n", GetLastError());
         return 1;
     }
     int seen = 0;

@@ -50,35 +50,70 @@ std::vector<SortKey> ReadFiles(const std::string& directory, int filter)
     return keys;
 }
 
+// The pane is a virtual list: it holds only the item count and asks the model for what it draws, so a
+// folder of 10,000 files lists in the time it takes to read and sort it.
 void FillPane()
 {
     QuietPanes quiet;
     HWND list = Files();
-    list_view::BatchUpdate batch(list);
-    list_view::Clear(list);
-    ListView_SetItemCount(list, static_cast<int>(g_list.keys.size()));
-    int index = 0;
-    for (const SortKey& key : g_list.keys) list_view::Insert(list, index++, key.name, IconFor(key.name));
+    ListView_SetItemState(list, -1, 0, LVIS_SELECTED | LVIS_FOCUSED);
+    ListView_SetItemCountEx(list, static_cast<int>(g_list.keys.size()), 0);
+    InvalidateRect(list, nullptr, TRUE);
+}
+
+// The system's case-blind collation, compared through sort keys made once per item instead of once per
+// comparison.
+std::string CollationKey(const std::string& text)
+{
+    const int size = LCMapStringA(LOCALE_USER_DEFAULT, LCMAP_SORTKEY | NORM_IGNORECASE, text.c_str(), -1, nullptr, 0);
+    std::string key(size > 0 ? static_cast<std::size_t>(size) : 0, '\0');
+    if (size > 0) LCMapStringA(LOCALE_USER_DEFAULT, LCMAP_SORTKEY | NORM_IGNORECASE, text.c_str(), -1, key.data(), size);
+    return key;
 }
 
 void SortBy(int column)
 {
     RequestSort(g_list.sort, column);
-    std::stable_sort(g_list.keys.begin(), g_list.keys.end(), [](const SortKey& a, const SortKey& b) {
-        const std::string& x = g_list.sort.column == kSortByDate ? a.date : a.name;
-        const std::string& y = g_list.sort.column == kSortByDate ? b.date : b.name;
-        const int order = lstrcmpiA(x.c_str(), y.c_str());
-        return g_list.sort.descending ? order > 0 : order < 0;
+    const bool byDate = g_list.sort.column == kSortByDate;
+    std::vector<std::pair<std::string, SortKey>> keyed;
+    keyed.reserve(g_list.keys.size());
+    for (SortKey& key : g_list.keys) keyed.emplace_back(CollationKey(byDate ? key.date : key.name), std::move(key));
+    const bool descending = g_list.sort.descending;
+    std::stable_sort(keyed.begin(), keyed.end(), [descending](const auto& a, const auto& b) {
+        return descending ? a.first > b.first : a.first < b.first;
     });
+    for (std::size_t i = 0; i < keyed.size(); ++i) g_list.keys[i] = std::move(keyed[i].second);
 }
+
 
 }  // namespace
 
 void ClearFiles()
 {
     QuietPanes quiet;
-    list_view::Clear(Files());
     g_list = FileListState{};
+    FillPane();
+}
+
+bool FilePaneDisplayInfo(NMLVDISPINFOA* info)
+{
+    const int index = info->item.iItem;
+    if (index < 0 || static_cast<std::size_t>(index) >= g_list.keys.size()) return false;
+    const std::string& name = g_list.keys[static_cast<std::size_t>(index)].name;
+    if ((info->item.mask & LVIF_TEXT) && info->item.pszText && info->item.cchTextMax > 0)
+        lstrcpynA(info->item.pszText, name.c_str(), info->item.cchTextMax);
+    if (info->item.mask & LVIF_IMAGE) info->item.iImage = IconFor(name);
+    return true;
+}
+
+int FindFileItem(const std::string& name, int start, bool prefix)
+{
+    const int count = static_cast<int>(g_list.keys.size());
+    for (int i = start < 0 ? 0 : start; i < count; ++i) {
+        const std::string& item = g_list.keys[static_cast<std::size_t>(i)].name;
+        if (prefix ? StartsWithNoCase(item, name) : EqualsNoCase(item, name)) return i;
+    }
+    return -1;
 }
 
 void ListFiles(bool withMessage, int filter)
@@ -129,12 +164,13 @@ void RelistFilesKeepingSelection(bool sort)
 std::string SelectedFileName()
 {
     const int index = list_view::Selected(Files());
-    return index < 0 ? std::string() : list_view::Text(Files(), index);
+    if (index < 0 || static_cast<std::size_t>(index) >= g_list.keys.size()) return {};
+    return g_list.keys[static_cast<std::size_t>(index)].name;
 }
 
 bool SelectFileByName(const std::string& name)
 {
-    const int index = list_view::Find(Files(), name);
+    const int index = FindFileItem(name, 0, false);
     if (index < 0) return false;
     QuietPanes quiet;
     list_view::ClearSelection(Files());
@@ -146,7 +182,7 @@ void AddFileItem(const std::string& name)
 {
     QuietPanes quiet;
     g_list.keys.insert(g_list.keys.begin(), SortKey{name, ""});
-    list_view::Insert(Files(), 0, name, IconFor(name));
+    FillPane();
 }
 
 bool SelectAndOpenFile(const std::string& name)

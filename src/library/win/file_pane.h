@@ -1,6 +1,9 @@
 // The file pane (201): the files of the current file directory, and the open routine that shows one.
 #pragma once
 
+#include <windows.h>
+#include <commctrl.h>
+
 #include <string>
 
 #include "library/viewers.h"
@@ -21,6 +24,11 @@ void FilterFiles(int command);
 void RelistFilesKeepingSelection(bool sort);
 // The name selected in the file pane ("" when none).
 std::string SelectedFileName();
+
+// The virtual file pane asks for an item's text and icon.
+bool FilePaneDisplayInfo(NMLVDISPINFOA* info);
+// The first item from start with that name (or starting with it); -1 when none.
+int FindFileItem(const std::string& name, int start, bool prefix);
 
 // Selects the first item whose text equals the name (case ignored) and scrolls it into view.
 bool SelectFileByName(const std::string& name);

@@ -83,6 +83,14 @@ LRESULT FilePaneNotification(NMHDR* header)
             return 0;
         case LVN_KEYDOWN:
             return FilePaneKey(header);
+        case LVN_GETDISPINFOA:
+            FilePaneDisplayInfo(reinterpret_cast<NMLVDISPINFOA*>(header));
+            return 0;
+        case LVN_ODFINDITEMA: {
+            auto* find = reinterpret_cast<NMLVFINDITEMA*>(header);
+            if (!(find->lvfi.flags & (LVFI_STRING | LVFI_PARTIAL)) || !find->lvfi.psz) return -1;
+            return FindFileItem(find->lvfi.psz, find->iStart, (find->lvfi.flags & LVFI_PARTIAL) != 0);
+        }
         case LVN_BEGINDRAG:
             BeginFileDrag();
             return 0;

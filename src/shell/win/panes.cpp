@@ -63,7 +63,7 @@ bool CreatePanes(HWND main)
     p.toolbar = CreateToolbar(main);
     p.roots = CreateRootList(p.toolbar);
     p.folders = CreateList(IDW_FOLDERS, LVS_EDITLABELS | LVS_NOCOLUMNHEADER);
-    p.files = CreateList(IDW_FILES, LVS_EDITLABELS | LVS_NOCOLUMNHEADER);
+    p.files = CreateList(IDW_FILES, LVS_EDITLABELS | LVS_NOCOLUMNHEADER | LVS_OWNERDATA);
     AddSingleColumn(p.folders, "Folder", column);
     AddSingleColumn(p.files, "File", column);
     p.editNoWrap = CreateEditor(IDW_EDIT_NOWRAP, false);
