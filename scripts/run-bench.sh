@@ -17,8 +17,10 @@ echo "== Rendering (native, Release)"
 echo "== Listing 10,000 files (Windows build under Wine and Xvfb)"
 top=$(cd "$(dirname "$0")/.." && pwd)
 listing="$top/$build/win64/tools/pagewick-listing-bench.exe"
-"$top/scripts/wine-setup.sh"
-xvfb-run -a -s "-screen 0 1280x800x24" "$top/scripts/wine-run.sh" "$listing" </dev/null || status=1
-"$top/scripts/wine-cleanup.sh"
+# Wine's desktop process belongs to the display it started on: prepare the prefix inside the same Xvfb.
+xvfb-run -a -s "-screen 0 1280x800x24" bash -c "
+  '$top/scripts/wine-cleanup.sh'; '$top/scripts/wine-setup.sh'
+  '$top/scripts/wine-run.sh' '$listing' </dev/null; code=\$?
+  '$top/scripts/wine-cleanup.sh'; exit \$code" || status=1
 
 exit $status

@@ -11,7 +11,6 @@ cp "$top/$build/win64/Pagewick.exe" "$run/Pagewick.exe"
 cp -r "$top/support/." "$run/support/"
 rm -rf "$run/library/Notes"
 cp -r "$top/sample/Notes" "$run/library/Notes"
-"$top/scripts/wine-setup.sh"
 lib=$(winepath -w "$run/library/Notes")
 # A prepared settings file: the sample library as the first root, a status bar, a roomy window.
 printf '[General]\r\nUseStatBar=1\r\nLastRoot=Notes\r\nWindowPosition=0,1,-1,-1,-1,-1,20,20,1100,720\r\nRootAutoAddCDrive=0\r\nRootAutoAddMyDocuments=0\r\n\r\n[BasicRoots]\r\n%s=Notes;.md\r\n' \
@@ -19,13 +18,16 @@ printf '[General]\r\nUseStatBar=1\r\nLastRoot=Notes\r\nWindowPosition=0,1,-1,-1,
 
 if [ -n "${DISPLAY:-}" ]; then
   echo "Starting Pagewick on $DISPLAY (run folder: $run)"
+  "$top/scripts/wine-setup.sh"
   cd "$run" && exec wine Pagewick.exe
 fi
 
 shot="$top/$build/pagewick-screenshot.png"
 seconds=${PW_RUN_SECONDS:-8}
 echo "No display: running Pagewick under Xvfb for $seconds seconds"
+# Wine's desktop process belongs to the display it started on: prepare the prefix inside the same Xvfb.
 xvfb-run -a -s "-screen 0 1280x800x24" bash -c "
+  '$top/scripts/wine-cleanup.sh'; '$top/scripts/wine-setup.sh'
   cd '$run' && (wine Pagewick.exe </dev/null >/dev/null 2>&1 &)
   sleep $seconds
   import -window root '$shot'
