@@ -3,7 +3,7 @@
 #include <array>
 
 #include "render/hard_breaks.h"
-#include "render/markdown.h"
+#include "render/markdown_html.h"
 #include "render/wiki.h"
 #include "settings/text.h"
 

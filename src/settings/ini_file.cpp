@@ -44,8 +44,9 @@ std::string_view ValueOf(std::string_view line)
     return value;
 }
 
-// A line break inside a name or value would start a new line of the file, that is, a new entry.
-std::string Flatten(std::string_view text)
+}  // namespace
+
+std::string FlattenLineBreaks(std::string_view text)
 {
     std::string out(text);
     for (char& c : out) {
@@ -53,8 +54,6 @@ std::string Flatten(std::string_view text)
     }
     return out;
 }
-
-}  // namespace
 
 IniText::IniText(std::string_view bytes)
 {
@@ -154,8 +153,8 @@ std::optional<std::string> IniText::Value(std::string_view section, std::string_
 
 void IniText::SetValue(std::string_view section, std::string_view key, std::string_view value)
 {
-    const std::string name = Flatten(section);
-    const std::string entry = Flatten(key) + "=" + Flatten(value);
+    const std::string name = FlattenLineBreaks(section);
+    const std::string entry = FlattenLineBreaks(key) + "=" + FlattenLineBreaks(value);
     const Range range = FindSection(name);
     if (!range.found) {
         if (!lines_.empty() && !TrimBlanks(lines_.back()).empty()) lines_.emplace_back();
@@ -164,7 +163,7 @@ void IniText::SetValue(std::string_view section, std::string_view key, std::stri
         finalNewline_ = true;
         return;
     }
-    if (const auto line = FindKey(range, Flatten(key))) {
+    if (const auto line = FindKey(range, FlattenLineBreaks(key))) {
         lines_[*line] = entry;
         return;
     }

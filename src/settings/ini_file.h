@@ -60,6 +60,9 @@ private:
     bool finalNewline_ = true;
 };
 
+// Every CR and LF becomes a blank: a line break inside a name or value would start a new entry of the file.
+std::string FlattenLineBreaks(std::string_view text);
+
 // Reads one value of an INI file (the private-profile string query); the default when file or key is missing.
 std::string ReadIniValue(FileAccess& files, const std::string& path, std::string_view section, std::string_view key,
                          std::string_view fallback);

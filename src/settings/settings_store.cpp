@@ -21,15 +21,6 @@ void SplitComment(std::string_view stored, SettingsEntry& entry)
     entry.comment = semicolon == std::string_view::npos ? std::string() : Cut(stored.substr(semicolon + 1));
 }
 
-std::string Flatten(std::string_view text)
-{
-    std::string out(text);
-    for (char& c : out) {
-        if (c == '\r' || c == '\n') c = ' ';
-    }
-    return out;
-}
-
 }  // namespace
 
 StringList SplitCommaList(std::string_view value)
@@ -181,8 +172,8 @@ bool SettingsStore::Has(std::string_view key) const
 bool SettingsStore::Set(const std::string& file, std::string_view section, std::string_view key, std::string_view value,
                         std::string_view comment)
 {
-    const std::string flatValue = Flatten(value);
-    const std::string flatComment = Flatten(comment);
+    const std::string flatValue = FlattenLineBreaks(value);
+    const std::string flatComment = FlattenLineBreaks(comment);
     const std::string stored = flatComment.empty() ? flatValue : flatValue + ";" + flatComment;
     bool updated = false;
     bool written = false;
@@ -190,7 +181,7 @@ bool SettingsStore::Set(const std::string& file, std::string_view section, std::
         std::lock_guard<std::recursive_mutex> hold(lock_);
         written = WriteIniValue(files_, file, section, key, stored);
         // Memory takes the value as a reload would read it back, so the first ";" starts the comment.
-        if (SettingsEntry* entry = FindIn(section, Flatten(key))) {
+        if (SettingsEntry* entry = FindIn(section, FlattenLineBreaks(key))) {
             SplitComment(stored, *entry);
             entry->file = Cut(file);
             updated = true;

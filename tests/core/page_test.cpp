@@ -8,7 +8,7 @@
 
 #include "render/hard_breaks.h"
 #include "render/image_page.h"
-#include "render/markdown.h"
+#include "render/markdown_html.h"
 #include "render/page.h"
 #include "render/view_page.h"
 

@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "render/markdown.h"
+#include "render/markdown_html.h"
 #include "render/page.h"
 
 namespace {

@@ -1,4 +1,4 @@
-#include "render/markdown.h"
+#include "render/markdown_html.h"
 
 #include <cstdint>
 
