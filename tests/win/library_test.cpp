@@ -13,6 +13,7 @@
 #include "library/win/library_state.h"
 #include "library/win/list_view.h"
 #include "library/win/root_list.h"
+#include "notes/win/document.h"
 #include "settings/win/messages.h"
 #include "settings/win/settings_win.h"
 #include "shell/ids.h"
@@ -383,6 +384,27 @@ TEST_F(LibraryTest, TheTextViewerBringsItsToolsMenuItems)
     Command(CMD_TOGGLE_MODE);  // the web viewer replaces them
     EXPECT_EQ(GetMenuState(GetMenu(hwnd), CMD_WORDWRAP, MF_BYCOMMAND), static_cast<UINT>(-1));
     EXPECT_NE(GetMenuState(GetMenu(hwnd), CMD_PRINT, MF_BYCOMMAND), static_cast<UINT>(-1));
+}
+
+TEST_F(LibraryTest, WordWrapMovesTheNoteToTheOtherEditorWithItsEdits)
+{
+    MakeLibrary();
+    WriteIni(BasicIni());
+    ASSERT_TRUE(Start());
+    ClickFile("a.txt");
+    HWND before = pw::ActiveEditor();
+    SendMessageA(before, EM_SETSEL, 0, 0);
+    SendMessageA(before, EM_REPLACESEL, TRUE, reinterpret_cast<LPARAM>("new "));
+    Pump();
+    ASSERT_TRUE(pw::NoteModified());
+    Command(CMD_WORDWRAP);
+    HWND after = pw::ActiveEditor();
+    EXPECT_NE(after, before);
+    EXPECT_EQ(EditorText(), "new text of a.txt\r\n");
+    EXPECT_TRUE(IsWindowEnabled(after));
+    EXPECT_FALSE(IsWindowVisible(before));
+    EXPECT_TRUE(pw::NoteModified());
+    EXPECT_NE(ReadFile(IniPath()).find("WordWrap=0"), std::string::npos);
 }
 
 }  // namespace

@@ -2,7 +2,11 @@
 
 #include <windows.h>
 
+#include <string>
+
+#include "notes/win/document.h"
 #include "settings/win/settings_win.h"
+#include "shell/win/layout_win.h"
 #include "shell/ids.h"
 #include "shell/win/main_window.h"
 
@@ -16,11 +20,32 @@ void CheckTools(int id, bool on)
 
 }  // namespace
 
+// The two editors differ only in wrapping: the text, its selection and the enabled and read-only states move
+// to the other one, which then takes the first one's place.
 void ToggleWordWrap()
 {
     const bool on = !Settings().GetBoolDefaultTrue("WordWrap");
     Settings().SetGeneral("WordWrap", on ? "1" : "0");
     CheckTools(CMD_WORDWRAP, on);
+    HWND from = ActiveEditor();
+    Main().wordWrap = on;
+    HWND to = ActiveEditor();
+    if (from == to) return;
+    const int length = GetWindowTextLengthA(from);
+    std::string text(static_cast<std::size_t>(length) + 1, '\0');
+    GetWindowTextA(from, text.data(), length + 1);
+    DWORD start = 0;
+    DWORD end = 0;
+    SendMessageA(from, EM_GETSEL, reinterpret_cast<WPARAM>(&start), reinterpret_cast<LPARAM>(&end));
+    const bool modified = NoteModified();
+    SetWindowTextA(to, text.c_str());
+    SetModified(modified);
+    SendMessageA(to, EM_SETSEL, start, end);
+    SendMessageA(to, EM_SETREADONLY, (GetWindowLongPtrA(from, GWL_STYLE) & ES_READONLY) ? TRUE : FALSE, 0);
+    EnableWindow(to, IsWindowEnabled(from));
+    EnableWindow(from, FALSE);
+    SetWindowTextA(from, "");
+    LayoutMainWindow();
 }
 
 void ToggleFormatNewLines()
