@@ -63,9 +63,15 @@ std::string PagewickTest::ReadFile(const std::string& path)
     return text.str();
 }
 
-bool PagewickTest::Exists(const std::string& path) { return GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES; }
+bool PagewickTest::Exists(const std::string& path)
+{
+    return GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES;
+}
 
-void PagewickTest::MakeFolder(const std::string& path) { CreateDirectoryA(path.c_str(), nullptr); }
+void PagewickTest::MakeFolder(const std::string& path)
+{
+    CreateDirectoryA(path.c_str(), nullptr);
+}
 
 HWND PagewickTest::Start(const std::string& commandLine, int show)
 {

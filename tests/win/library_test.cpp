@@ -41,8 +41,8 @@ protected:
 
     std::string BasicIni(const std::string& general = "")
     {
-        return "[General]\r\nRootAutoAddCDrive=0\r\nRootAutoAddMyDocuments=0\r\nRootAutoAddAmbervale=0\r\n" +
-               general + "\r\n[BasicRoots]\r\n" + lib + "=Notes;.md\r\n";
+        return "[General]\r\nRootAutoAddCDrive=0\r\nRootAutoAddMyDocuments=0\r\nRootAutoAddAmbervale=0\r\n" + general +
+               "\r\n[BasicRoots]\r\n" + lib + "=Notes;.md\r\n";
     }
 
     std::vector<std::string> Items(HWND list)
@@ -95,9 +95,10 @@ TEST_F(LibraryTest, RootsComeFromTheStoredListInOrder)
 {
     MakeLibrary();
     MakeFolder(InFolder("Other"));
-    WriteIni("[General]\r\nRootAutoAddCDrive=0\r\nRootAutoAddMyDocuments=0\r\nRootAutoAddAmbervale=0\r\n"
-             "[BasicRoots]\r\n" + lib + "=Notes;.md\r\n" + InFolder("Missing") + "=Gone\r\n" + InFolder("Other") +
-             "=\r\n");
+    WriteIni(
+        "[General]\r\nRootAutoAddCDrive=0\r\nRootAutoAddMyDocuments=0\r\nRootAutoAddAmbervale=0\r\n"
+        "[BasicRoots]\r\n" +
+        lib + "=Notes;.md\r\n" + InFolder("Missing") + "=Gone\r\n" + InFolder("Other") + "=\r\n");
     ASSERT_TRUE(Start());
     const pw::RootTable& roots = pw::Roots();
     ASSERT_EQ(roots.count, 2);  // the missing folder is left out
@@ -111,8 +112,9 @@ TEST_F(LibraryTest, RootsComeFromTheStoredListInOrder)
 
 TEST_F(LibraryTest, TheTwentySixthRootIsRefused)
 {
-    std::string ini = "[General]\r\nRootAutoAddCDrive=0\r\nRootAutoAddMyDocuments=0\r\nRootAutoAddAmbervale=0\r\n"
-                      "[BasicRoots]\r\n";
+    std::string ini =
+        "[General]\r\nRootAutoAddCDrive=0\r\nRootAutoAddMyDocuments=0\r\nRootAutoAddAmbervale=0\r\n"
+        "[BasicRoots]\r\n";
     for (int i = 0; i < 25; ++i) {
         const std::string folder = InFolder("r" + std::to_string(i));
         MakeFolder(folder);
@@ -196,8 +198,8 @@ TEST_F(LibraryTest, SortByNameFlipsAfterARefillAndDateSortsAscending)
     // Give the files distinct times, newest first in name order.
     const char* order[] = {"d.csv", "c.pdf", "b.md", "a.txt"};
     for (int i = 0; i < 4; ++i) {
-        HANDLE file = CreateFileA((lib + "\\" + order[i]).c_str(), FILE_WRITE_ATTRIBUTES, 0, nullptr, OPEN_EXISTING,
-                                  0, nullptr);
+        HANDLE file =
+            CreateFileA((lib + "\\" + order[i]).c_str(), FILE_WRITE_ATTRIBUTES, 0, nullptr, OPEN_EXISTING, 0, nullptr);
         FILETIME time{static_cast<DWORD>(100000000u * (i + 1)), 30000000};
         SetFileTime(file, nullptr, nullptr, &time);
         CloseHandle(file);

@@ -178,8 +178,8 @@ TEST_F(StartupTest, StatusMessageWithoutStatusBarUsesTheMessageLine)
 TEST_F(StartupTest, StatusMessageIsDroppedWhenAnotherWindowIsInFront)
 {
     ASSERT_TRUE(Start());
-    HWND other = CreateWindowExA(0, "STATIC", "other", WS_POPUP | WS_VISIBLE, 0, 0, 50, 50, nullptr, nullptr,
-                                 nullptr, nullptr);
+    HWND other =
+        CreateWindowExA(0, "STATIC", "other", WS_POPUP | WS_VISIBLE, 0, 0, 50, 50, nullptr, nullptr, nullptr, nullptr);
     SetForegroundWindow(other);
     Pump();
     if (GetForegroundWindow() != other) GTEST_SKIP() << "no way to bring another window to the front here";

@@ -69,8 +69,10 @@ int main()
     CreateDirectoryA(base.c_str(), nullptr);
     const std::string folder = base + "notes";
     MakeFolder(folder);
-    std::string ini = "[General]\r\nRootAutoAddCDrive=0\r\nRootAutoAddMyDocuments=0\r\nRootAutoAddAmbervale=0\r\n"
-                      "LoadIndexFiles=0\r\n[BasicRoots]\r\n" + folder + "=Bench\r\n";
+    std::string ini =
+        "[General]\r\nRootAutoAddCDrive=0\r\nRootAutoAddMyDocuments=0\r\nRootAutoAddAmbervale=0\r\n"
+        "LoadIndexFiles=0\r\n[BasicRoots]\r\n" +
+        folder + "=Bench\r\n";
     HANDLE file = CreateFileA((base + "pagewick.ini").c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
     DWORD written = 0;
     WriteFile(file, ini.data(), static_cast<DWORD>(ini.size()), &written, nullptr);
@@ -86,9 +88,10 @@ int main()
     int seen = 0;
     const double loop = Best([&] { seen = CountWithFindFirstFile(folder); });
     const double pane = Best([] { pw::ListFiles(false); });
-    std::printf("listing %d files: FindFirstFile loop %.1f ms, file pane filled and sorted %.1f ms, ratio %.2f "
-                "(goal: at most 3)\n",
-                seen, loop * 1000, pane * 1000, pane / loop);
+    std::printf(
+        "listing %d files: FindFirstFile loop %.1f ms, file pane filled and sorted %.1f ms, ratio %.2f "
+        "(goal: at most 3)\n",
+        seen, loop * 1000, pane * 1000, pane / loop);
     pw::ShutdownPagewick();
     return 0;
 }

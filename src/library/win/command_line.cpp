@@ -22,8 +22,7 @@ void OpenCommandLineFile(const std::string& commandLine)
     SaveIfModified();
     OpenRoot(index, true);
     FillRootList();
-    if (SelectFileByName(FileNameOf(path)))
-        OpenSelectedFile(OpenMode::Open, Main().mode == ViewMode::Edit, false);
+    if (SelectFileByName(FileNameOf(path))) OpenSelectedFile(OpenMode::Open, Main().mode == ViewMode::Edit, false);
 }
 
 }  // namespace pw

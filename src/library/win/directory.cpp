@@ -10,7 +10,10 @@
 namespace pw {
 namespace {
 
-bool IsDots(const char* name) { return name[0] == '.' && (!name[1] || (name[1] == '.' && !name[2])); }
+bool IsDots(const char* name)
+{
+    return name[0] == '.' && (!name[1] || (name[1] == '.' && !name[2]));
+}
 
 std::string DateText(const FILETIME& written)
 {
@@ -47,8 +50,8 @@ bool HasSubfolders(const std::string& folder, bool ownEntriesHidden)
     std::string pattern;
     if (!JoinPath(pattern, folder, "*.*")) return false;
     WIN32_FIND_DATAA found;
-    FindHandle search(FindFirstFileExA(pattern.c_str(), FindExInfoBasic, &found, FindExSearchLimitToDirectories,
-                                       nullptr, 0));
+    FindHandle search(
+        FindFirstFileExA(pattern.c_str(), FindExInfoBasic, &found, FindExSearchLimitToDirectories, nullptr, 0));
     if (!search.valid()) return false;
     do {
         if (!(found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) || IsDots(found.cFileName)) continue;

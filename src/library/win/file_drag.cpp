@@ -60,7 +60,10 @@ void BeginFileDrag()
     g_drag.previousCursor = SetCursor(Main().dropNoCursor);
 }
 
-bool FileDragActive() { return g_drag.active; }
+bool FileDragActive()
+{
+    return g_drag.active;
+}
 
 void FileDragMove(POINT client)
 {

@@ -13,7 +13,10 @@ void Append(HMENU menu, UINT id, const char* text, bool enabled = true)
     AppendMenuA(menu, MF_STRING | (enabled ? 0 : MF_GRAYED), id, text);
 }
 
-void Separator(HMENU menu) { AppendMenuA(menu, MF_SEPARATOR, 0, nullptr); }
+void Separator(HMENU menu)
+{
+    AppendMenuA(menu, MF_SEPARATOR, 0, nullptr);
+}
 
 HMENU FilterMenu()
 {

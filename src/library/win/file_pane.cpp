@@ -24,7 +24,10 @@ struct FileListState {
 
 FileListState g_list;
 
-HWND Files() { return Main().panes.files; }
+HWND Files()
+{
+    return Main().panes.files;
+}
 
 int IconFor(const std::string& name)
 {
@@ -42,8 +45,8 @@ std::vector<SortKey> ReadFiles(const std::string& directory, int filter)
     keys.reserve(entries.size());
     for (FolderEntry& e : entries) {
         if (e.entry.isFolder || !IsListedEntry(e.entry, rules)) continue;
-        if (filter && !PassesFilterView(filter, e.entry.name, v.viewers[kTextViewer].editList,
-                                        v.viewers[kWebViewer].viewList))
+        if (filter &&
+            !PassesFilterView(filter, e.entry.name, v.viewers[kTextViewer].editList, v.viewers[kWebViewer].viewList))
             continue;
         keys.push_back({std::move(e.entry.name), std::move(e.date)});
     }
@@ -67,7 +70,8 @@ std::string CollationKey(const std::string& text)
 {
     const int size = LCMapStringA(LOCALE_USER_DEFAULT, LCMAP_SORTKEY | NORM_IGNORECASE, text.c_str(), -1, nullptr, 0);
     std::string key(size > 0 ? static_cast<std::size_t>(size) : 0, '\0');
-    if (size > 0) LCMapStringA(LOCALE_USER_DEFAULT, LCMAP_SORTKEY | NORM_IGNORECASE, text.c_str(), -1, key.data(), size);
+    if (size > 0)
+        LCMapStringA(LOCALE_USER_DEFAULT, LCMAP_SORTKEY | NORM_IGNORECASE, text.c_str(), -1, key.data(), size);
     return key;
 }
 
@@ -84,7 +88,6 @@ void SortBy(int column)
     });
     for (std::size_t i = 0; i < keyed.size(); ++i) g_list.keys[i] = std::move(keyed[i].second);
 }
-
 
 }  // namespace
 
@@ -135,7 +138,10 @@ void SortFiles(int column)
     FillPane();
 }
 
-void RefreshFiles() { ReloadFolderSelection(); }
+void RefreshFiles()
+{
+    ReloadFolderSelection();
+}
 
 void FilterFiles(int command)
 {

@@ -20,7 +20,10 @@ namespace {
 
 int g_quiet = 0;
 
-HWND Folders() { return Main().panes.folders; }
+HWND Folders()
+{
+    return Main().panes.folders;
+}
 
 struct FolderItem {
     std::string name;
@@ -40,9 +43,8 @@ std::vector<FolderItem> ReadSubfolders(const std::string& folderPath)
         if (!JoinPath(path, folderPath, e.entry.name)) continue;
         items.push_back({e.entry.name, HasSubfolders(path, ownHidden) ? FolderIcon::HasSubfolders : FolderIcon::Plain});
     }
-    std::sort(items.begin(), items.end(), [](const FolderItem& a, const FolderItem& b) {
-        return lstrcmpiA(a.name.c_str(), b.name.c_str()) < 0;
-    });
+    std::sort(items.begin(), items.end(),
+              [](const FolderItem& a, const FolderItem& b) { return lstrcmpiA(a.name.c_str(), b.name.c_str()) < 0; });
     return items;
 }
 
@@ -68,15 +70,24 @@ void ListFilesOfSelection()
 
 }  // namespace
 
-QuietPanes::QuietPanes() { ++g_quiet; }
-QuietPanes::~QuietPanes() { --g_quiet; }
-bool PanesQuiet() { return g_quiet > 0; }
+QuietPanes::QuietPanes()
+{
+    ++g_quiet;
+}
+QuietPanes::~QuietPanes()
+{
+    --g_quiet;
+}
+bool PanesQuiet()
+{
+    return g_quiet > 0;
+}
 
 void UpdateCaption()
 {
     const PlaceRecord& place = CurrentPlace();
-    const std::string text = FolderCaption(place.rootPath, place.folderPath, ListWidth(),
-                                           Settings().GetInt("TextWidthMultiple", 7));
+    const std::string text =
+        FolderCaption(place.rootPath, place.folderPath, ListWidth(), Settings().GetInt("TextWidthMultiple", 7));
     SetWindowTextA(Main().panes.caption, text.c_str());
 }
 
@@ -94,8 +105,7 @@ void ListFolders(bool withMessage)
     int index = 0;
     if (ShowsParentEntry(place.rootPath, place.folderPath))
         list_view::Insert(Folders(), index++, std::string(kParentEntry), static_cast<int>(FolderIcon::Parent));
-    for (const FolderItem& item : items)
-        list_view::Insert(Folders(), index++, item.name, static_cast<int>(item.icon));
+    for (const FolderItem& item : items) list_view::Insert(Folders(), index++, item.name, static_cast<int>(item.icon));
 }
 
 void OnFolderSelectionChanged()

@@ -42,6 +42,9 @@ void FolderWatchTick()
     }
 }
 
-void ResetFolderWatch() { g_watch.path.clear(); }
+void ResetFolderWatch()
+{
+    g_watch.path.clear();
+}
 
 }  // namespace pw

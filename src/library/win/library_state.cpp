@@ -27,7 +27,10 @@ LibraryState& State()
 
 }  // namespace
 
-RootTable& Roots() { return State().roots; }
+RootTable& Roots()
+{
+    return State().roots;
+}
 
 PlaceRecord& CurrentPlace()
 {
@@ -39,10 +42,19 @@ PlaceRecord& CurrentPlace()
     return table.roots[table.current];
 }
 
-const ViewerTable& Viewers() { return State().viewers; }
-ViewerTable& MutableViewers() { return State().viewers; }
+const ViewerTable& Viewers()
+{
+    return State().viewers;
+}
+ViewerTable& MutableViewers()
+{
+    return State().viewers;
+}
 
-int CurrentViewer() { return State().currentViewer; }
+int CurrentViewer()
+{
+    return State().currentViewer;
+}
 
 void SwitchViewer(int index)
 {
@@ -86,6 +98,9 @@ PathEnvironment MachinePaths()
     return env;
 }
 
-void ResetLibraryState() { State() = LibraryState{}; }
+void ResetLibraryState()
+{
+    State() = LibraryState{};
+}
 
 }  // namespace pw

@@ -12,7 +12,10 @@ namespace {
 
 constexpr char kOwnFilesItem[] = " View Pagewick files   ";
 
-HMENU ToolsMenu() { return GetSubMenu(GetMenu(Main().hwnd), 1); }
+HMENU ToolsMenu()
+{
+    return GetSubMenu(GetMenu(Main().hwnd), 1);
+}
 
 }  // namespace
 
@@ -57,7 +60,10 @@ HWND CurrentDocumentPane()
     }
 }
 
-void CloseForModeChange() { SaveIfModified(); }
+void CloseForModeChange()
+{
+    SaveIfModified();
+}
 
 void ShowSelectedFileAgain()
 {

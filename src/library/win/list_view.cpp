@@ -4,7 +4,10 @@
 
 namespace pw::list_view {
 
-int Count(HWND list) { return ListView_GetItemCount(list); }
+int Count(HWND list)
+{
+    return ListView_GetItemCount(list);
+}
 
 int Insert(HWND list, int index, const std::string& text, int image)
 {
@@ -27,7 +30,10 @@ std::string Text(HWND list, int index)
     return buffer;
 }
 
-int Selected(HWND list) { return ListView_GetNextItem(list, -1, LVNI_SELECTED); }
+int Selected(HWND list)
+{
+    return ListView_GetNextItem(list, -1, LVNI_SELECTED);
+}
 
 void Select(HWND list, int index)
 {
@@ -35,9 +41,15 @@ void Select(HWND list, int index)
     ListView_EnsureVisible(list, index, FALSE);
 }
 
-void ClearSelection(HWND list) { ListView_SetItemState(list, -1, 0, LVIS_SELECTED | LVIS_FOCUSED); }
+void ClearSelection(HWND list)
+{
+    ListView_SetItemState(list, -1, 0, LVIS_SELECTED | LVIS_FOCUSED);
+}
 
-void Clear(HWND list) { ListView_DeleteAllItems(list); }
+void Clear(HWND list)
+{
+    ListView_DeleteAllItems(list);
+}
 
 int Find(HWND list, const std::string& name)
 {
@@ -47,9 +59,15 @@ int Find(HWND list, const std::string& name)
     return -1;
 }
 
-void Remove(HWND list, int index) { ListView_DeleteItem(list, index); }
+void Remove(HWND list, int index)
+{
+    ListView_DeleteItem(list, index);
+}
 
-BatchUpdate::BatchUpdate(HWND list) : list_(list) { SendMessageA(list_, WM_SETREDRAW, FALSE, 0); }
+BatchUpdate::BatchUpdate(HWND list) : list_(list)
+{
+    SendMessageA(list_, WM_SETREDRAW, FALSE, 0);
+}
 
 BatchUpdate::~BatchUpdate()
 {

@@ -18,14 +18,21 @@ namespace {
 
 bool g_rootListFocused = false;
 
-HWND RootList() { return Main().panes.roots; }
+HWND RootList()
+{
+    return Main().panes.roots;
+}
 
-std::string DefaultExtension() { return Settings().GetString("DefaultExtension", ".txt"); }
+std::string DefaultExtension()
+{
+    return Settings().GetString("DefaultExtension", ".txt");
+}
 
 RootSettings ReadRootSettings()
 {
     RootSettings s;
-    for (const SettingsEntry& e : Settings().EntriesOf("BasicRoots")) s.basicRoots.push_back({e.key, e.value, e.comment});
+    for (const SettingsEntry& e : Settings().EntriesOf("BasicRoots"))
+        s.basicRoots.push_back({e.key, e.value, e.comment});
     s.autoAddMyDocuments = Settings().GetBoolDefaultTrue("RootAutoAddMyDocuments");
     s.autoAddAmbervale = Settings().GetBoolDefaultTrue("RootAutoAddAmbervale");
     s.autoAddCDrive = Settings().GetBoolDefaultTrue("RootAutoAddCDrive");
@@ -117,8 +124,14 @@ void SelectRootFromList(bool typed)
     OpenRoot(Roots().current, true);
 }
 
-bool RootListHasFocus() { return g_rootListFocused; }
+bool RootListHasFocus()
+{
+    return g_rootListFocused;
+}
 
-void SetRootListFocus(bool focused) { g_rootListFocused = focused; }
+void SetRootListFocus(bool focused)
+{
+    g_rootListFocused = focused;
+}
 
 }  // namespace pw

@@ -16,7 +16,10 @@ MessageBoxHook& Hook()
 
 }  // namespace
 
-void SetMessageBoxHook(MessageBoxHook hook) { Hook() = std::move(hook); }
+void SetMessageBoxHook(MessageBoxHook hook)
+{
+    Hook() = std::move(hook);
+}
 
 int ShowBox(HWND owner, const std::string& text, const std::string& caption, UINT type)
 {
@@ -40,8 +43,7 @@ bool YesNoQuestion(HWND owner, const std::string& caption, const std::string& te
 
 void ShowCommonDialogFailure()
 {
-    if (const char* text = CommonDialogErrorText(CommDlgExtendedError()))
-        ShowBox(nullptr, text, "Message", MB_OK);
+    if (const char* text = CommonDialogErrorText(CommDlgExtendedError())) ShowBox(nullptr, text, "Message", MB_OK);
 }
 
 bool OpenFileDialog(HWND owner, const std::string& initialFolder, const char* filter, std::string& fileTitle,

@@ -15,9 +15,9 @@ namespace pw {
 // Where status messages go; the main window registers its panes once they exist.
 struct StatusTarget {
     HWND mainWindow = nullptr;
-    HWND statusBar = nullptr;    // null when the program runs without a status bar
-    HWND messageLine = nullptr;  // used when there is no status bar
-    HWND (*activeEditor)() = nullptr;  // whose scrolling hides the message line
+    HWND statusBar = nullptr;            // null when the program runs without a status bar
+    HWND messageLine = nullptr;          // used when there is no status bar
+    HWND (*activeEditor)() = nullptr;    // whose scrolling hides the message line
     bool countsShown[2] = {true, true};  // fields 2 and 3 hold the character and word counts
 };
 void SetStatusTarget(const StatusTarget& target);

@@ -15,7 +15,10 @@ namespace {
 constexpr int kRetries = 5;
 constexpr DWORD kRetryPauseMs = 100;
 
-bool IsTransient(DWORD error) { return error == ERROR_ACCESS_DENIED || error == ERROR_SHARING_VIOLATION; }
+bool IsTransient(DWORD error)
+{
+    return error == ERROR_ACCESS_DENIED || error == ERROR_SHARING_VIOLATION;
+}
 
 std::string TempPathBeside(const std::string& path)
 {
@@ -52,8 +55,7 @@ bool SwapIntoPlace(const std::string& temp, const std::string& target, DWORD* er
     for (int attempt = 0; attempt < kRetries; ++attempt) {
         BOOL ok;
         if (PathExists(target)) {
-            ok = ReplaceFileA(target.c_str(), temp.c_str(), nullptr, REPLACEFILE_IGNORE_MERGE_ERRORS, nullptr,
-                              nullptr);
+            ok = ReplaceFileA(target.c_str(), temp.c_str(), nullptr, REPLACEFILE_IGNORE_MERGE_ERRORS, nullptr, nullptr);
         } else {
             ok = MoveFileExA(temp.c_str(), target.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH);
         }
@@ -77,8 +79,8 @@ std::optional<std::string> ReadWholeFile(const std::string& path, DWORD* error)
 {
     DWORD ignored = 0;
     if (!error) error = &ignored;
-    Handle file(CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
-                            nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
+    Handle file(CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
+                            OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
     if (!file.valid()) {
         *error = GetLastError();
         return std::nullopt;

@@ -39,9 +39,15 @@ bool Win32FileAccess::ReplaceWhole(const std::string& path, std::string_view byt
     return ReplaceFileSafely(path, bytes);
 }
 
-bool Win32FileAccess::FileExists(const std::string& path) { return PathExists(path); }
+bool Win32FileAccess::FileExists(const std::string& path)
+{
+    return PathExists(path);
+}
 
-void SetProgramFile(const std::string& path) { ProgramFileSlot() = path; }
+void SetProgramFile(const std::string& path)
+{
+    ProgramFileSlot() = path;
+}
 
 const std::string& ProgramFile()
 {
@@ -50,7 +56,10 @@ const std::string& ProgramFile()
     return path;
 }
 
-std::string ProgramFolder() { return FolderOf(ProgramFile()); }
+std::string ProgramFolder()
+{
+    return FolderOf(ProgramFile());
+}
 
 std::string SettingsFilePath()
 {

@@ -40,7 +40,10 @@ int EditorScrollPosition()
 
 }  // namespace
 
-void SetStatusTarget(const StatusTarget& target) { State().target = target; }
+void SetStatusTarget(const StatusTarget& target)
+{
+    State().target = target;
+}
 
 void StatusText(const std::string& text)
 {
@@ -92,11 +95,20 @@ void StatusTick()
     if (s.countdown == 0) HideMessageLine();
 }
 
-int StatusCountdown() { return State().countdown; }
+int StatusCountdown()
+{
+    return State().countdown;
+}
 
-const std::string& LastStatusText() { return State().lastText; }
+const std::string& LastStatusText()
+{
+    return State().lastText;
+}
 
-const std::vector<std::string>& RecentStatusTexts() { return State().recent; }
+const std::vector<std::string>& RecentStatusTexts()
+{
+    return State().recent;
+}
 
 void HideMessageLine()
 {

@@ -21,7 +21,10 @@ std::string ErrorText(DWORD error)
     return text;
 }
 
-std::string LastErrorText() { return ErrorText(GetLastError()); }
+std::string LastErrorText()
+{
+    return ErrorText(GetLastError());
+}
 
 bool VersionText(const std::string& programFile, VersionField which, std::string& out)
 {
@@ -42,16 +45,15 @@ bool VersionText(const std::string& programFile, VersionField which, std::string
         WORD codePage;
     }* translation = nullptr;
     UINT length = 0;
-    if (!VerQueryValueA(data.data(), "\\VarFileInfo\\Translation", reinterpret_cast<void**>(&translation),
-                        &length) ||
+    if (!VerQueryValueA(data.data(), "\\VarFileInfo\\Translation", reinterpret_cast<void**>(&translation), &length) ||
         length < sizeof(Translation)) {
         out = FormatLimited(kMaxText, "Unable to get translation info on %s", file);
         return false;
     }
     const char* field = which == VersionField::File ? "FileVersion" : "ProductVersion";
     char query[128];
-    std::snprintf(query, sizeof(query), "\\StringFileInfo\\%04x%04x\\%s", translation->language,
-                  translation->codePage, field);
+    std::snprintf(query, sizeof(query), "\\StringFileInfo\\%04x%04x\\%s", translation->language, translation->codePage,
+                  field);
     char* value = nullptr;
     if (!VerQueryValueA(data.data(), query, reinterpret_cast<void**>(&value), &length) || !value) {
         out = FormatLimited(kMaxText, "Unable to get version (%s)", LastErrorText().c_str());
@@ -102,8 +104,8 @@ DWORD StartProgram(const std::string& commandLine, int show)
     PROCESS_INFORMATION process{};
     std::vector<char> line(commandLine.begin(), commandLine.end());
     line.push_back('\0');
-    if (!CreateProcessA(nullptr, line.data(), nullptr, nullptr, FALSE,
-                        CREATE_NEW_PROCESS_GROUP | NORMAL_PRIORITY_CLASS, nullptr, nullptr, &startup, &process))
+    if (!CreateProcessA(nullptr, line.data(), nullptr, nullptr, FALSE, CREATE_NEW_PROCESS_GROUP | NORMAL_PRIORITY_CLASS,
+                        nullptr, nullptr, &startup, &process))
         return 0;
     CloseHandle(process.hThread);
     CloseHandle(process.hProcess);

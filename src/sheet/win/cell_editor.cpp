@@ -3,6 +3,9 @@
 namespace pw {
 
 // The spreadsheet view is not built yet, so no cell editor is ever open.
-bool CellEditorMessage(MSG&) { return false; }
+bool CellEditorMessage(MSG&)
+{
+    return false;
+}
 
 }  // namespace pw

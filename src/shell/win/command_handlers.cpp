@@ -27,9 +27,18 @@
 namespace pw {
 namespace {
 
-bool WebViewerCurrent() { return CurrentViewer() == kWebViewer; }
-bool TextViewerCurrent() { return CurrentViewer() == kTextViewer; }
-bool BackInsteadOfNew() { return Settings().GetBoolDefaultFalse("BackInsteadOfNew"); }
+bool WebViewerCurrent()
+{
+    return CurrentViewer() == kWebViewer;
+}
+bool TextViewerCurrent()
+{
+    return CurrentViewer() == kTextViewer;
+}
+bool BackInsteadOfNew()
+{
+    return Settings().GetBoolDefaultFalse("BackInsteadOfNew");
+}
 
 }  // namespace
 
@@ -49,8 +58,14 @@ void OnEnter(int)
         EndCellEditing(true);
 }
 
-void OnEscape(int) { EndCellEditing(false); }
-void OnCaptionClick(int) { ReturnToRootFolder(); }
+void OnEscape(int)
+{
+    EndCellEditing(false);
+}
+void OnCaptionClick(int)
+{
+    ReturnToRootFolder();
+}
 
 void OnNewOrBack(int)
 {
@@ -75,7 +90,10 @@ void OnSaveKey(int)
     if (TextViewerCurrent()) SaveDocument();
 }
 
-void OnNewNote(int) { NewNote(); }
+void OnNewNote(int)
+{
+    NewNote();
+}
 
 void OnNewNoteKey(int)
 {
@@ -83,7 +101,10 @@ void OnNewNoteKey(int)
     NewNote();
 }
 
-void OnNewSheet(int id) { NewSheet(id == CMD_NEW_SHEET_KEY); }
+void OnNewSheet(int id)
+{
+    NewSheet(id == CMD_NEW_SHEET_KEY);
+}
 
 void OnBackKey(int)
 {
@@ -120,7 +141,10 @@ void OnInsertRow(int)
     InsertSheetRow();
 }
 
-void OnMultibarSecond(int) { RunMultibarSecondWay(); }
+void OnMultibarSecond(int)
+{
+    RunMultibarSecondWay();
+}
 
 void OnF5(int)
 {
@@ -130,9 +154,18 @@ void OnF5(int)
         PasteDate();
 }
 
-void OnFindNext(int) { FindNext(); }
-void OnLaunchAssociated(int) { LaunchAssociated(); }
-void OnConfigure(int) { ShowConfigure(); }
+void OnFindNext(int)
+{
+    FindNext();
+}
+void OnLaunchAssociated(int)
+{
+    LaunchAssociated();
+}
+void OnConfigure(int)
+{
+    ShowConfigure();
+}
 
 void OnSlot(int id)
 {
@@ -140,14 +173,38 @@ void OnSlot(int id)
     OpenSlot(id);
 }
 
-void OnPerpetual(int id) { OpenPerpetualNote(id); }
-void OnWordWrap(int) { ToggleWordWrap(); }
-void OnFormatNewLines(int) { ToggleFormatNewLines(); }
-void OnMailToSelected(int) { MailToSelected(); }
-void OnMailSelectedAsBody(int) { MailSelectedAsBody(); }
-void OnWordCount(int) { ShowWordCount(); }
-void OnCharCount(int) { ShowCharacterCount(); }
-void OnKeywords(int) { ShowKeywords(); }
+void OnPerpetual(int id)
+{
+    OpenPerpetualNote(id);
+}
+void OnWordWrap(int)
+{
+    ToggleWordWrap();
+}
+void OnFormatNewLines(int)
+{
+    ToggleFormatNewLines();
+}
+void OnMailToSelected(int)
+{
+    MailToSelected();
+}
+void OnMailSelectedAsBody(int)
+{
+    MailSelectedAsBody();
+}
+void OnWordCount(int)
+{
+    ShowWordCount();
+}
+void OnCharCount(int)
+{
+    ShowCharacterCount();
+}
+void OnKeywords(int)
+{
+    ShowKeywords();
+}
 
 void OnPrint(int)
 {
@@ -157,17 +214,53 @@ void OnPrint(int)
         PrintFileWithSystem();
 }
 
-void OnSheetTitleRow(int) { ToggleSheetTitleRow(); }
-void OnSheetSortable(int) { ToggleSheetSortable(); }
-void OnViewOwnFiles(int) { ToggleOwnFiles(); }
-void OnFileOperation(int id) { FileOperation(id); }
-void OnOpenAsText(int) { OpenSelectedFile(OpenMode::OpenAsText, true, true); }
-void OnRefresh(int) { RefreshFiles(); }
-void OnSortByDate(int) { SortFiles(kSortByDate); }
-void OnSortByName(int) { SortFiles(kSortByName); }
-void OnSendToExternal(int) { SendToExternalProgram(); }
-void OnFilter(int id) { FilterFiles(id); }
-void OnSheetCommand(int id) { SheetCommand(id); }
-void OnRenameDone(int id) { FinishRename(id); }
+void OnSheetTitleRow(int)
+{
+    ToggleSheetTitleRow();
+}
+void OnSheetSortable(int)
+{
+    ToggleSheetSortable();
+}
+void OnViewOwnFiles(int)
+{
+    ToggleOwnFiles();
+}
+void OnFileOperation(int id)
+{
+    FileOperation(id);
+}
+void OnOpenAsText(int)
+{
+    OpenSelectedFile(OpenMode::OpenAsText, true, true);
+}
+void OnRefresh(int)
+{
+    RefreshFiles();
+}
+void OnSortByDate(int)
+{
+    SortFiles(kSortByDate);
+}
+void OnSortByName(int)
+{
+    SortFiles(kSortByName);
+}
+void OnSendToExternal(int)
+{
+    SendToExternalProgram();
+}
+void OnFilter(int id)
+{
+    FilterFiles(id);
+}
+void OnSheetCommand(int id)
+{
+    SheetCommand(id);
+}
+void OnRenameDone(int id)
+{
+    FinishRename(id);
+}
 
 }  // namespace pw

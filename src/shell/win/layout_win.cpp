@@ -44,7 +44,10 @@ int ListWidth()
     return main.listWidth;
 }
 
-void SetListWidth(int width) { Main().listWidth = width; }
+void SetListWidth(int width)
+{
+    Main().listWidth = width;
+}
 
 void LayoutMainWindow()
 {

@@ -8,6 +8,9 @@ MainWindow& Main()
     return main;
 }
 
-HWND ActiveEditor() { return Main().wordWrap ? Main().panes.editWrap : Main().panes.editNoWrap; }
+HWND ActiveEditor()
+{
+    return Main().wordWrap ? Main().panes.editWrap : Main().panes.editNoWrap;
+}
 
 }  // namespace pw

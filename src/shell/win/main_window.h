@@ -11,17 +11,17 @@ enum class ViewMode { View = 1, Edit = 2 };
 
 struct Panes {
     HWND toolbar = nullptr;
-    HWND roots = nullptr;         // 205
-    HWND folders = nullptr;       // 200
-    HWND files = nullptr;         // 201
-    HWND editNoWrap = nullptr;    // 202
-    HWND editWrap = nullptr;      // 203
-    HWND multibar = nullptr;      // 204
-    HWND messageLine = nullptr;   // 206
-    HWND caption = nullptr;       // 207
-    HWND browser = nullptr;       // 208
-    HWND sheet = nullptr;         // 210
-    HWND statusBar = nullptr;     // 301
+    HWND roots = nullptr;        // 205
+    HWND folders = nullptr;      // 200
+    HWND files = nullptr;        // 201
+    HWND editNoWrap = nullptr;   // 202
+    HWND editWrap = nullptr;     // 203
+    HWND multibar = nullptr;     // 204
+    HWND messageLine = nullptr;  // 206
+    HWND caption = nullptr;      // 207
+    HWND browser = nullptr;      // 208
+    HWND sheet = nullptr;        // 210
+    HWND statusBar = nullptr;    // 301
     HWND tooltip = nullptr;
 };
 

@@ -26,7 +26,10 @@ void SetModeItemText(const char* text)
 
 }  // namespace
 
-ViewMode CurrentMode() { return Main().mode; }
+ViewMode CurrentMode()
+{
+    return Main().mode;
+}
 
 void ToggleMode(bool keepDocument)
 {

@@ -20,9 +20,9 @@ HWND Child(const char* cls, const char* text, DWORD style, int id, DWORD exStyle
 
 HWND CreateList(int id, DWORD extra)
 {
-    HWND list = Child(WC_LISTVIEWA, "",
-                      WS_VISIBLE | WS_TABSTOP | LVS_REPORT | LVS_SINGLESEL | LVS_SHOWSELALWAYS | extra, id,
-                      WS_EX_CLIENTEDGE);
+    HWND list =
+        Child(WC_LISTVIEWA, "", WS_VISIBLE | WS_TABSTOP | LVS_REPORT | LVS_SINGLESEL | LVS_SHOWSELALWAYS | extra, id,
+              WS_EX_CLIENTEDGE);
     if (list) ListView_SetExtendedListViewStyle(list, LVS_EX_FULLROWSELECT | LVS_EX_DOUBLEBUFFER);
     return list;
 }
@@ -74,14 +74,12 @@ bool CreatePanes(HWND main)
                     WS_EX_CLIENTEDGE);
     p.multibar = Child("EDIT", "", WS_VISIBLE | WS_BORDER | ES_AUTOHSCROLL, IDW_MULTIBAR);
     p.messageLine = Child("EDIT", "", WS_DISABLED | ES_READONLY | ES_AUTOHSCROLL, IDW_MESSAGE_LINE);
-    if (Main().useStatusBar)
-        p.statusBar = Child(STATUSCLASSNAMEA, "", WS_VISIBLE | SBARS_SIZEGRIP, IDW_STATUSBAR);
+    if (Main().useStatusBar) p.statusBar = Child(STATUSCLASSNAMEA, "", WS_VISIBLE | SBARS_SIZEGRIP, IDW_STATUSBAR);
     HFONT font = static_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT));
-    for (HWND pane : {p.roots, p.folders, p.files, p.multibar, p.messageLine, p.caption, p.sheet, p.editNoWrap,
-                      p.editWrap})
+    for (HWND pane :
+         {p.roots, p.folders, p.files, p.multibar, p.messageLine, p.caption, p.sheet, p.editNoWrap, p.editWrap})
         if (pane) SendMessageA(pane, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
-    return p.toolbar && p.roots && p.folders && p.files && p.editNoWrap && p.editWrap && p.multibar &&
-           p.messageLine;
+    return p.toolbar && p.roots && p.folders && p.files && p.editNoWrap && p.editWrap && p.multibar && p.messageLine;
 }
 
 void BuildPaneImageLists()
@@ -99,12 +97,10 @@ void BuildPaneImageLists()
         return list;
     };
     // The list views own their small image lists and free them when they are destroyed.
-    ListView_SetImageList(Main().panes.folders, build({IDI_FOLDER, IDI_FOLDER_PARENT, IDI_FOLDER_SUB}),
-                          LVSIL_SMALL);
-    ListView_SetImageList(Main().panes.files,
-                          build({IDI_FILE_OTHER, IDI_FILE_TEXT, IDI_FILE_IMAGE, IDI_FILE_WEB, IDI_FILE_ZIP,
-                                 IDI_FILE_CSV}),
-                          LVSIL_SMALL);
+    ListView_SetImageList(Main().panes.folders, build({IDI_FOLDER, IDI_FOLDER_PARENT, IDI_FOLDER_SUB}), LVSIL_SMALL);
+    ListView_SetImageList(
+        Main().panes.files,
+        build({IDI_FILE_OTHER, IDI_FILE_TEXT, IDI_FILE_IMAGE, IDI_FILE_WEB, IDI_FILE_ZIP, IDI_FILE_CSV}), LVSIL_SMALL);
 }
 
 void SetCaptionFont()
@@ -118,9 +114,9 @@ void SetCaptionFont()
 void AttachPaneTooltips()
 {
     Panes& p = Main().panes;
-    p.tooltip = CreateWindowExA(WS_EX_TOPMOST, TOOLTIPS_CLASSA, nullptr, WS_POPUP | TTS_ALWAYSTIP, CW_USEDEFAULT,
-                                CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, Main().hwnd, nullptr, Main().instance,
-                                nullptr);
+    p.tooltip =
+        CreateWindowExA(WS_EX_TOPMOST, TOOLTIPS_CLASSA, nullptr, WS_POPUP | TTS_ALWAYSTIP, CW_USEDEFAULT, CW_USEDEFAULT,
+                        CW_USEDEFAULT, CW_USEDEFAULT, Main().hwnd, nullptr, Main().instance, nullptr);
     if (!p.tooltip) return;
     AddTooltip(p.tooltip, p.multibar, "Multibar (Type new filename or ? to search current document)");
     AddTooltip(p.tooltip, p.caption, "Current Folder (Click to return to root)");

@@ -30,11 +30,20 @@ void TurnOnTop(HWND hwnd)
 
 }  // namespace
 
-void OnToggleMode(int) { ToggleMode(false); }
+void OnToggleMode(int)
+{
+    ToggleMode(false);
+}
 
-void OnExit(int) { ExitPagewick(); }
+void OnExit(int)
+{
+    ExitPagewick();
+}
 
-void OnNewWindow(int) { StartProgram("\"" + ProgramFile() + "\""); }
+void OnNewWindow(int)
+{
+    StartProgram("\"" + ProgramFile() + "\"");
+}
 
 void OnAlwaysOnTop(int)
 {
@@ -56,7 +65,10 @@ void OnAbout(int)
     ShowBox(Main().hwnd, "Pagewick\r\nVersion " + version, "About Pagewick", MB_OK | MB_ICONINFORMATION);
 }
 
-void OnHelp(int) { ShowHelp(); }
+void OnHelp(int)
+{
+    ShowHelp();
+}
 
 void OnFocusMultibar(int)
 {
@@ -81,9 +93,15 @@ void OnFocusFiles(int)
     }
 }
 
-void OnFocusFolders(int) { SetFocus(Main().panes.folders); }
+void OnFocusFolders(int)
+{
+    SetFocus(Main().panes.folders);
+}
 
-void OnFocusRoots(int) { SetFocus(Main().panes.roots); }
+void OnFocusRoots(int)
+{
+    SetFocus(Main().panes.roots);
+}
 
 void OnFocusDocument(int)
 {

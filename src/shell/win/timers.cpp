@@ -18,7 +18,10 @@ constexpr UINT kStatusPeriod = 500;
 constexpr UINT kPollPeriod = 3000;
 
 // Timer 1 runs its procedure directly rather than as a WM_TIMER message of the window procedure.
-void CALLBACK AutosaveTimerProc(HWND, UINT, UINT_PTR, DWORD) { OnAutosaveTimer(); }
+void CALLBACK AutosaveTimerProc(HWND, UINT, UINT_PTR, DWORD)
+{
+    OnAutosaveTimer();
+}
 
 }  // namespace
 
@@ -40,7 +43,10 @@ void RestartAutosaveTimer()
         main.autosaveTimerRunning = SetTimer(main.hwnd, TIMER_AUTOSAVE, kMinute, AutosaveTimerProc) != 0;
 }
 
-bool AutosaveTimerRunning() { return Main().autosaveTimerRunning; }
+bool AutosaveTimerRunning()
+{
+    return Main().autosaveTimerRunning;
+}
 
 void StopTimers()
 {
@@ -52,12 +58,24 @@ void StopTimers()
     Main().autosaveTimerRunning = false;
 }
 
-void OnStatusTimer() { StatusTick(); }
+void OnStatusTimer()
+{
+    StatusTick();
+}
 
-void OnFolderPollTimer() { FolderWatchTick(); }
+void OnFolderPollTimer()
+{
+    FolderWatchTick();
+}
 
-void OnAutosaveTimer() { AutosaveTick(); }
+void OnAutosaveTimer()
+{
+    AutosaveTick();
+}
 
-void DeleteRenderedPages() { DeleteRenderTempFiles(); }
+void DeleteRenderedPages()
+{
+    DeleteRenderTempFiles();
+}
 
 }  // namespace pw

@@ -15,17 +15,25 @@ namespace {
 // The mode button shows the mode a click switches to: in View mode a pencil, in Edit mode an eye.
 enum Image { kNew, kSave, kInViewMode, kInEditMode, kBack, kForward, kSpacer, kNote1, kNote2, kNote3, kSpare };
 
-constexpr int kImageIds[] = {IDI_TB_NEW, IDI_TB_SAVE, IDI_TB_VIEW, IDI_TB_EDIT,
-                             IDI_TB_BACK, IDI_TB_FORWARD, IDI_TB_SPACER, IDI_TB_NOTE1, IDI_TB_NOTE2,
-                             IDI_TB_NOTE3, IDI_TB_SPARE};
+constexpr int kImageIds[] = {IDI_TB_NEW,    IDI_TB_SAVE,  IDI_TB_VIEW,  IDI_TB_EDIT,  IDI_TB_BACK, IDI_TB_FORWARD,
+                             IDI_TB_SPACER, IDI_TB_NOTE1, IDI_TB_NOTE2, IDI_TB_NOTE3, IDI_TB_SPARE};
 
 bool g_webPageShown = false;
 
-HWND Bar() { return Main().panes.toolbar; }
+HWND Bar()
+{
+    return Main().panes.toolbar;
+}
 
-void SetImage(int id, int image) { SendMessageA(Bar(), TB_CHANGEBITMAP, id, MAKELPARAM(image, 0)); }
+void SetImage(int id, int image)
+{
+    SendMessageA(Bar(), TB_CHANGEBITMAP, id, MAKELPARAM(image, 0));
+}
 
-void Enable(int id, bool on) { SendMessageA(Bar(), TB_ENABLEBUTTON, id, MAKELPARAM(on ? TRUE : FALSE, 0)); }
+void Enable(int id, bool on)
+{
+    SendMessageA(Bar(), TB_ENABLEBUTTON, id, MAKELPARAM(on ? TRUE : FALSE, 0));
+}
 
 void SetButtonWidth(int id, int width)
 {
@@ -40,8 +48,8 @@ HIMAGELIST BuildImages()
 {
     HIMAGELIST list = ImageList_Create(24, 24, ILC_COLOR32 | ILC_MASK, 11, 0);
     for (int id : kImageIds) {
-        HICON icon = static_cast<HICON>(
-            LoadImageA(Main().instance, MAKEINTRESOURCEA(id), IMAGE_ICON, 24, 24, LR_DEFAULTCOLOR));
+        HICON icon =
+            static_cast<HICON>(LoadImageA(Main().instance, MAKEINTRESOURCEA(id), IMAGE_ICON, 24, 24, LR_DEFAULTCOLOR));
         ImageList_AddIcon(list, icon);
         DestroyIcon(icon);
     }
@@ -84,14 +92,10 @@ HWND CreateToolbar(HWND main)
     SendMessageA(bar, TB_BUTTONSTRUCTSIZE, sizeof(TBBUTTON), 0);
     SendMessageA(bar, TB_SETIMAGELIST, 0, reinterpret_cast<LPARAM>(BuildImages()));
     TBBUTTON buttons[] = {
-        Button(CMD_TB_NEW_BACK, kNew, true),
-        Button(CMD_TB_SAVE_FORWARD, kSave, true),
-        Button(CMD_TB_MODE, kInEditMode, true),
-        Button(CMD_TB_SPACER_MULTIBAR, kSpacer, false),
-        Button(CMD_PERPETUAL1, kNote1, false),
-        Button(CMD_PERPETUAL2, kNote2, false),
-        Button(CMD_PERPETUAL3, kNote3, false),
-        Button(CMD_TB_SPACER_ROOTS, kSpacer, false),
+        Button(CMD_TB_NEW_BACK, kNew, true),    Button(CMD_TB_SAVE_FORWARD, kSave, true),
+        Button(CMD_TB_MODE, kInEditMode, true), Button(CMD_TB_SPACER_MULTIBAR, kSpacer, false),
+        Button(CMD_PERPETUAL1, kNote1, false),  Button(CMD_PERPETUAL2, kNote2, false),
+        Button(CMD_PERPETUAL3, kNote3, false),  Button(CMD_TB_SPACER_ROOTS, kSpacer, false),
     };
     SendMessageA(bar, TB_ADDBUTTONSA, sizeof(buttons) / sizeof(buttons[0]), reinterpret_cast<LPARAM>(buttons));
     SendMessageA(bar, TB_AUTOSIZE, 0, 0);
@@ -100,10 +104,9 @@ HWND CreateToolbar(HWND main)
 
 HWND CreateRootList(HWND toolbar)
 {
-    HWND list = CreateWindowExA(0, WC_COMBOBOXA, "", WS_CHILD | WS_VISIBLE | WS_TABSTOP | WS_VSCROLL | CBS_DROPDOWN |
-                                                         CBS_AUTOHSCROLL,
-                                0, 0, 100, 200, toolbar, reinterpret_cast<HMENU>(static_cast<INT_PTR>(IDW_ROOTS)),
-                                Main().instance, nullptr);
+    HWND list = CreateWindowExA(
+        0, WC_COMBOBOXA, "", WS_CHILD | WS_VISIBLE | WS_TABSTOP | WS_VSCROLL | CBS_DROPDOWN | CBS_AUTOHSCROLL, 0, 0,
+        100, 200, toolbar, reinterpret_cast<HMENU>(static_cast<INT_PTR>(IDW_ROOTS)), Main().instance, nullptr);
     if (list) SetParent(list, Main().hwnd);
     return list;
 }
@@ -131,7 +134,10 @@ void SetModeButtons()
     Enable(CMD_TB_SAVE_FORWARD, !view);
 }
 
-void EnablePerpetualButton(int id, bool on) { Enable(id, on); }
+void EnablePerpetualButton(int id, bool on)
+{
+    Enable(id, on);
+}
 
 void LayoutToolbarRow(int documentWidth, int listWidth)
 {
@@ -168,8 +174,14 @@ const char* ToolbarTooltip(UINT_PTR id)
     }
 }
 
-bool ToolbarButtonEnabled(int id) { return SendMessageA(Bar(), TB_ISBUTTONENABLED, id, 0) != 0; }
+bool ToolbarButtonEnabled(int id)
+{
+    return SendMessageA(Bar(), TB_ISBUTTONENABLED, id, 0) != 0;
+}
 
-int ToolbarButtonImage(int id) { return static_cast<int>(SendMessageA(Bar(), TB_GETBITMAP, id, 0)); }
+int ToolbarButtonImage(int id)
+{
+    return static_cast<int>(SendMessageA(Bar(), TB_GETBITMAP, id, 0));
+}
 
 }  // namespace pw

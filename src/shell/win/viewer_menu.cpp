@@ -13,7 +13,10 @@
 namespace pw {
 namespace {
 
-HMENU Tools() { return GetSubMenu(GetMenu(Main().hwnd), 1); }
+HMENU Tools()
+{
+    return GetSubMenu(GetMenu(Main().hwnd), 1);
+}
 
 void Insert(UINT flags, UINT_PTR id, const char* text)
 {
@@ -22,8 +25,7 @@ void Insert(UINT flags, UINT_PTR id, const char* text)
 
 void InsertTextItems()
 {
-    Insert(MF_STRING | (Settings().GetBoolDefaultTrue("WordWrap") ? MF_CHECKED : 0), CMD_WORDWRAP,
-           "  Wordwrap   ");
+    Insert(MF_STRING | (Settings().GetBoolDefaultTrue("WordWrap") ? MF_CHECKED : 0), CMD_WORDWRAP, "  Wordwrap   ");
     Insert(MF_STRING | (Settings().GetBoolDefaultTrue("FormatNewLines") ? MF_CHECKED : 0), CMD_FORMAT_NEWLINES,
            "  Format Newlines   ");
     Insert(MF_SEPARATOR, CMD_TEXT_SEPARATOR, nullptr);
