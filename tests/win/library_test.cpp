@@ -14,6 +14,7 @@
 #include "library/win/list_view.h"
 #include "library/win/root_list.h"
 #include "notes/win/document.h"
+#include "render/win/browser_pane.h"
 #include "settings/win/messages.h"
 #include "settings/win/settings_win.h"
 #include "shell/ids.h"
@@ -407,6 +408,46 @@ TEST_F(LibraryTest, WordWrapMovesTheNoteToTheOtherEditorWithItsEdits)
     EXPECT_FALSE(IsWindowVisible(before));
     EXPECT_TRUE(pw::NoteModified());
     EXPECT_NE(ReadFile(IniPath()).find("WordWrap=0"), std::string::npos);
+}
+
+TEST_F(LibraryTest, LeavingAModifiedNoteSavesIt)
+{
+    MakeLibrary();
+    WriteIni(BasicIni());
+    ASSERT_TRUE(Start());
+    ClickFile("a.txt");
+    SendMessageA(pw::ActiveEditor(), EM_SETSEL, 0, 0);
+    SendMessageA(pw::ActiveEditor(), EM_REPLACESEL, TRUE, reinterpret_cast<LPARAM>("one "));
+    Pump();
+    ClickFile("b.md");  // opening another file closes the note first
+    EXPECT_EQ(ReadFile(lib + "\\a.txt"), "one text of a.txt\r\n");
+    SendMessageA(pw::ActiveEditor(), EM_SETSEL, 0, 0);
+    SendMessageA(pw::ActiveEditor(), EM_REPLACESEL, TRUE, reinterpret_cast<LPARAM>("two "));
+    Pump();
+    SendMessageA(hwnd, WM_CLOSE, 0, 0);  // and so does leaving the program
+    EXPECT_EQ(ReadFile(lib + "\\b.md"), "two text of b.md\r\n");
+}
+
+TEST_F(LibraryTest, ANoteLinkInThePageOpensOrCreatesTheNote)
+{
+    MakeLibrary();
+    WriteIni(BasicIni());
+    ASSERT_TRUE(Start());
+    struct Case {
+        const char* link;
+        const char* opened;
+    } cases[] = {
+        {"fw:a.txt", "a.txt"},               // the exact name
+        {"fw:b", "b.md"},                    // with the root's note extension
+        {"fw:My%20Plan:B", "My Plan_B.md"},  // created, cleaned
+    };
+    for (const Case& c : cases) {
+        pw::SetClickedLink(c.link);
+        SendMessageA(hwnd, WM_PW_LINK, 0, 0);
+        Pump();
+        EXPECT_EQ(pw::CurrentPlace().file, c.opened) << c.link;
+    }
+    EXPECT_TRUE(Exists(lib + "\\My Plan_B.md"));
 }
 
 }  // namespace
