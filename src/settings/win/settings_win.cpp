@@ -2,7 +2,6 @@
 
 #include <windows.h>
 
-#include "settings/limits.h"
 #include "settings/text.h"
 #include "settings/win/safe_file.h"
 
@@ -63,10 +62,7 @@ std::string ProgramFolder()
 
 std::string SettingsFilePath()
 {
-    std::string name = FileNameOf(ProgramFile());
-    std::string ext = ExtensionOf(name);
-    std::string base = name.substr(0, name.size() - ext.size());
-    return Cut(ProgramFolder() + base + ".ini");
+    return SettingsFileFor(ProgramFile());
 }
 
 FileAccess& RealFiles()

@@ -45,11 +45,6 @@ void ToggleMode(bool keepDocument)
     if (!keepDocument) ShowSelectedFileAgain();
 }
 
-void EnsureViewMode()
-{
-    if (CurrentMode() != ViewMode::View) ToggleMode(false);
-}
-
 void EnsureEditMode()
 {
     if (CurrentMode() != ViewMode::Edit) ToggleMode(false);

@@ -9,7 +9,6 @@ ViewMode CurrentMode();
 // Flips the mode by the state that the Tools menu item carries in its text. Unless keepDocument, the open
 // document is saved first and the selected file is shown again in the new mode.
 void ToggleMode(bool keepDocument);
-void EnsureViewMode();
 void EnsureEditMode();
 
 }  // namespace pw

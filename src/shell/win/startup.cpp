@@ -11,6 +11,7 @@
 #include "notes/win/document.h"
 #include "notes/win/help.h"
 #include "render/win/browser_pane.h"
+#include "render/win/render_temp.h"
 #include "settings/text.h"
 #include "sheet/win/cell_editor.h"
 #include "settings/win/messages.h"
@@ -124,7 +125,7 @@ void ExitPagewick()
     main.quitting = true;
     RevokeDropTargets();
     SaveBeforeExit();
-    DeleteRenderedPages();
+    DeleteRenderTempFiles();
     PostQuitMessage(0);
 }
 

@@ -4,7 +4,6 @@
 
 #include "library/win/folder_watch.h"
 #include "notes/win/document.h"
-#include "render/win/render_temp.h"
 #include "settings/win/messages.h"
 #include "settings/win/settings_win.h"
 #include "shell/ids.h"
@@ -71,11 +70,6 @@ void OnFolderPollTimer()
 void OnAutosaveTimer()
 {
     AutosaveTick();
-}
-
-void DeleteRenderedPages()
-{
-    DeleteRenderTempFiles();
 }
 
 }  // namespace pw

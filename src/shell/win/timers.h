@@ -12,7 +12,5 @@ void StopTimers();
 void OnStatusTimer();
 void OnFolderPollTimer();
 void OnAutosaveTimer();
-// Deletes the rendered pages at exit.
-void DeleteRenderedPages();
 
 }  // namespace pw

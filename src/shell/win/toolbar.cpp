@@ -174,14 +174,4 @@ const char* ToolbarTooltip(UINT_PTR id)
     }
 }
 
-bool ToolbarButtonEnabled(int id)
-{
-    return SendMessageA(Bar(), TB_ISBUTTONENABLED, id, 0) != 0;
-}
-
-int ToolbarButtonImage(int id)
-{
-    return static_cast<int>(SendMessageA(Bar(), TB_GETBITMAP, id, 0));
-}
-
 }  // namespace pw

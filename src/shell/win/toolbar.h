@@ -18,8 +18,5 @@ void EnablePerpetualButton(int id, bool on);
 void LayoutToolbarRow(int documentWidth, int listWidth);
 // Tooltip text for a toolbar button; null for none.
 const char* ToolbarTooltip(UINT_PTR id);
-// Whether a button is enabled; which image it shows.
-bool ToolbarButtonEnabled(int id);
-int ToolbarButtonImage(int id);
 
 }  // namespace pw
