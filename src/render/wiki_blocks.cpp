@@ -33,15 +33,16 @@ std::size_t EscapeStart(std::string_view line)
     return 0;
 }
 
-// strtok-style pieces: runs of "|" are one separator, so no piece is empty. Returns the piece at or after at
-// (at most kMaxCell characters) and moves at to the separator after it; an empty view when none is left.
-std::string_view NextTablePiece(std::string_view row, std::size_t& at)
+// The pieces of a row: a run of "|" is one separator and a leading "|" opens no piece, so the only empty piece
+// is the last one, the text after a final "|". at is a separator's position, the row's end once the last piece
+// has been taken. Each piece is cut to kMaxCell characters.
+bool NextTablePiece(std::string_view row, std::size_t& at, std::string_view& piece)
 {
-    at = row.find_first_not_of('|', at);
-    if (at == npos) return {};
-    std::size_t start = at;
+    if (at >= row.size()) return false;
+    std::size_t start = std::min(row.find_first_not_of('|', at), row.size());
     at = std::min(row.find('|', start), row.size());
-    return row.substr(start, std::min(at - start, kMaxCell));
+    piece = row.substr(start, std::min(at - start, kMaxCell));
+    return true;
 }
 
 }  // namespace
@@ -89,11 +90,11 @@ TableResult TablePass(std::string& line, DocumentState& state)
     // Every piece but the last becomes a cell; the last is what follows the last "|", normally the line end,
     // and goes after the row. So a piece is written only once the next one is known to exist.
     std::size_t at = 0;
-    std::string_view last = NextTablePiece(line, at);
+    std::string_view last;
+    NextTablePiece(line, at, last);
     bool full = false;
-    for (std::size_t count = 1; count < kMaxTablePieces && !last.empty(); ++count) {
-        std::string_view next = NextTablePiece(line, at);
-        if (next.empty()) break;
+    std::string_view next;
+    for (std::size_t count = 1; count < kMaxTablePieces && NextTablePiece(line, at, next); ++count) {
         if (!full) {
             row += "<td>";
             row += last;

@@ -242,6 +242,24 @@ TEST(WikiTables, Rows)
     });
 }
 
+// The last piece of a row is the text after its last "|", even when that is empty: a row on the last line of
+// a note, without a line end, keeps all its cells.
+TEST(WikiTables, LastRowWithoutLineEnd)
+{
+    ExpectConversions({
+        {"single row", "|a|b|", false, "<table><tr><td>a</td><td>b</td></tr>\n"},
+        {"single row with breaks on request", "|a|b|", true, "<table><tr><td>a</td><td>b</td></tr>\n"},
+        {"last of two rows", "|a|\n|b|c|", false, "<table><tr><td>a</td></tr>\n\n<tr><td>b</td><td>c</td></tr>\n"},
+        {"run of bars at the end", "|a||", false, "<table><tr><td>a</td></tr>\n"},
+        {"text after the last bar still follows", "|a|b", false, "<table><tr><td>a</td></tr>\nb"},
+        {"one bar", "|", false, "<table><tr></tr>\n"},
+        {"cells with links", "|[x]|y|", false,
+         "<table><tr><td>" + kNoteAnchorStart + "fw:x\">x</a></td><td>y</td></tr>\n"},
+        {"piece cut by the length limit", "|" + std::string(1021, 'x') + "|", false,
+         "<table><tr><td>" + std::string(258, 'x') + "</td></tr>\n"},
+    });
+}
+
 TEST(WikiTables, NewDocumentStartsOutsideTable)
 {
     EXPECT_EQ(pw::WikiConvertDocument("|a|\n", false), "<table><tr><td>a</td></tr>\n\n");
