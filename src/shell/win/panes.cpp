@@ -75,6 +75,10 @@ bool CreatePanes(HWND main)
     p.multibar = Child("EDIT", "", WS_VISIBLE | WS_BORDER | ES_AUTOHSCROLL, IDW_MULTIBAR);
     p.messageLine = Child("EDIT", "", WS_DISABLED | ES_READONLY | ES_AUTOHSCROLL, IDW_MESSAGE_LINE);
     if (Main().useStatusBar) p.statusBar = Child(STATUSCLASSNAMEA, "", WS_VISIBLE | SBARS_SIZEGRIP, IDW_STATUSBAR);
+    // The toolbar spans the whole top row: the controls that sit in its row must lie above it, or clicks meant
+    // for them reach the toolbar.
+    for (HWND pane : {p.multibar, p.roots})
+        if (pane) SetWindowPos(pane, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
     HFONT font = static_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT));
     for (HWND pane :
          {p.roots, p.folders, p.files, p.multibar, p.messageLine, p.caption, p.sheet, p.editNoWrap, p.editWrap})

@@ -18,6 +18,7 @@
 #include "settings/win/safe_file.h"
 #include "settings/win/settings_win.h"
 #include "shell/ids.h"
+#include "shell/win/dialog_keys.h"
 #include "shell/win/main_window.h"
 #include "shell/win/placement_win.h"
 #include "shell/win/timers.h"
@@ -93,7 +94,7 @@ bool HandleLoopMessage(MSG& msg)
         return true;
     }
     if (CellEditorMessage(msg)) return true;
-    if (main.hwnd && IsDialogMessageA(main.hwnd, &msg)) return true;
+    if (HandleDialogKey(msg)) return true;
     TranslateMessage(&msg);
     DispatchMessageA(&msg);
     return true;
