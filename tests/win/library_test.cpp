@@ -450,5 +450,107 @@ TEST_F(LibraryTest, ANoteLinkInThePageOpensOrCreatesTheNote)
     EXPECT_TRUE(Exists(lib + "\\My Plan_B.md"));
 }
 
+// Each way of leaving a note whose save fails: the text is kept under a free name beside it, the user is
+// told where, and the note's own file is untouched.
+struct LeaveWay {
+    const char* name;
+    const char* note;  // the note that is edited
+    bool viewMode;     // opened in View mode
+    void (*leave)(LibraryTest& test);
+};
+
+void PrintTo(const LeaveWay& way, std::ostream* out)
+{
+    *out << way.name;
+}
+
+class LeavingTest : public LibraryTest, public ::testing::WithParamInterface<LeaveWay> {
+public:
+    void Click(const std::string& name) { ClickFile(name); }
+    void OpenFolder(const std::string& name) { ActivateFolder(name); }
+    void Send(int id) { Command(id); }
+    void Close()
+    {
+        SendMessageA(hwnd, WM_CLOSE, 0, 0);
+        Pump();
+    }
+
+protected:
+    void TearDown() override
+    {
+        for (const char* name : {"a.txt", "b.md"})
+            SetFileAttributesA((lib + "\\" + name).c_str(), FILE_ATTRIBUTE_NORMAL);
+        LibraryTest::TearDown();
+    }
+};
+
+const LeaveWay kLeaveWays[] = {
+    {"AnotherFile", "a.txt", false, [](LibraryTest& t) { static_cast<LeavingTest&>(t).Click("b.md"); }},
+    {"AnotherViewer", "a.txt", true, [](LibraryTest& t) { static_cast<LeavingTest&>(t).Click("b.md"); }},
+    {"ModeSwitch", "b.md", false, [](LibraryTest& t) { static_cast<LeavingTest&>(t).Send(CMD_TOGGLE_MODE); }},
+    {"AnotherFolder", "a.txt", false, [](LibraryTest& t) { static_cast<LeavingTest&>(t).OpenFolder("Work"); }},
+    {"AnotherRoot", "a.txt", false, [](LibraryTest&) { pw::OpenRoot(1, false); }},
+    {"AnotherRootFromTheList", "a.txt", false,
+     [](LibraryTest&) {
+         SendMessageA(pw::Main().panes.roots, CB_SETCURSEL, 1, 0);
+         pw::SelectRootFromList(false);
+     }},
+    {"Exit", "a.txt", false, [](LibraryTest& t) { static_cast<LeavingTest&>(t).Close(); }},
+};
+
+TEST_P(LeavingTest, KeepsTheTextOfANoteThatCannotBeSaved)
+{
+    const LeaveWay& way = GetParam();
+    MakeLibrary();
+    MakeFolder(InFolder("Other"));
+    WriteIni(BasicIni() + InFolder("Other") + "=Other;.txt\r\n");
+    ASSERT_TRUE(Start());
+    ASSERT_EQ(pw::Roots().count, 2);
+    if (way.viewMode) Command(CMD_TOGGLE_MODE);
+    ClickFile(way.note);
+    ASSERT_EQ(pw::CurrentViewer(), pw::kTextViewer);
+    SendMessageA(pw::ActiveEditor(), EM_SETSEL, 0, 0);
+    SendMessageA(pw::ActiveEditor(), EM_REPLACESEL, TRUE, reinterpret_cast<LPARAM>("mine "));
+    Pump();
+    ASSERT_TRUE(pw::NoteModified());
+    const std::string note = lib + "\\" + way.note;
+    SetFileAttributesA(note.c_str(), FILE_ATTRIBUTE_READONLY);
+
+    way.leave(*this);
+
+    const std::string base = std::string(way.note).substr(0, std::string(way.note).find('.'));
+    const std::string ext = std::string(way.note).substr(std::string(way.note).find('.'));
+    const std::string kept = base + "_001" + ext;
+    EXPECT_EQ(ReadFile(lib + "\\" + kept), std::string("mine text of ") + way.note + "\r\n");
+    EXPECT_EQ(ReadFile(note), std::string("text of ") + way.note + "\r\n");
+    ASSERT_EQ(boxes.size(), 1u);
+    EXPECT_EQ(boxes[0].text, "The note could not be saved.\n\nYour text is kept in " + lib + "\\" + kept);
+    EXPECT_EQ(boxes[0].type, static_cast<UINT>(MB_OK | MB_ICONWARNING));
+}
+
+INSTANTIATE_TEST_SUITE_P(Ways, LeavingTest, ::testing::ValuesIn(kLeaveWays),
+                         [](const ::testing::TestParamInfo<LeaveWay>& info) { return std::string(info.param.name); });
+
+TEST_F(LibraryTest, AnUnnamedNoteIsNeverWrittenIntoTheNextFile)
+{
+    MakeLibrary();
+    WriteIni(BasicIni());
+    ASSERT_TRUE(Start());
+    // An unnamed note whose naming fails: the Multibar is empty.
+    pw::CurrentPlace().file = "$NEW$UNSAVED$";
+    EnableWindow(pw::ActiveEditor(), TRUE);
+    SetWindowTextA(pw::ActiveEditor(), "draft");
+    pw::SetModified(true);
+
+    ClickFile("c.pdf");
+
+    EXPECT_EQ(ReadFile(lib + "\\c.pdf"), "text of c.pdf\r\n");
+    EXPECT_EQ(ReadFile(lib + "\\Unsaved note.md"), "draft");
+    EXPECT_EQ(pw::LastStatusText(), "Note not saved: your text is kept in Unsaved note.md");
+    ASSERT_EQ(boxes.size(), 1u);
+    EXPECT_EQ(boxes[0].text, "The note could not be saved.\n\nYour text is kept in " + lib + "\\Unsaved note.md");
+    EXPECT_EQ(pw::CurrentPlace().file, "");
+}
+
 }  // namespace
 }  // namespace pwtest

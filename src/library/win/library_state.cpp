@@ -2,6 +2,7 @@
 
 #include <windows.h>
 
+#include "notes/win/document.h"
 #include "render/win/web_view.h"
 #include "settings/win/messages.h"
 #include "shell/win/toolbar.h"
@@ -67,6 +68,7 @@ void LeaveViewer(int index)
 {
     const Panes& p = Main().panes;
     if (index == kTextViewer) {
+        KeepUnsavedEdits();  // whoever empties the editor, no edit goes with it
         for (HWND editor : {p.editNoWrap, p.editWrap}) {
             SetWindowTextA(editor, "");
             EnableWindow(editor, FALSE);

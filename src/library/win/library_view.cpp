@@ -62,7 +62,7 @@ HWND CurrentDocumentPane()
 
 void CloseForModeChange()
 {
-    SaveIfModified();
+    CloseDocument();
 }
 
 void ShowSelectedFileAgain()

@@ -56,14 +56,15 @@ void OpenSelectedFile(OpenMode mode, bool focus, bool push)
     if (g_opening || !IsWindowEnabled(Main().panes.files)) return;
     g_opening = true;
     PlaceRecord& place = CurrentPlace();
-    if (CurrentViewer() == kTextViewer) SaveIfModified();
-    if (push && !place.file.empty()) PushPlace(place);
-    RecordRecent(place);
-
     HWND files = Main().panes.files;
+    // The name is taken before closing: keeping an unsaved text adds a file to the list.
     const int index = OpenTargetIndex(mode, list_view::Selected(files), list_view::Count(files));
-    if (index >= 0 && place.inUse) {
-        place.file = list_view::Text(files, index);
+    const std::string name = index >= 0 ? list_view::Text(files, index) : std::string();
+    if (push && !place.file.empty()) PushPlace(place);
+    // The document is closed while the place still names its own file: a save must never reach the next one.
+    const bool kept = CloseDocument();
+    if (!name.empty() && place.inUse) {
+        place.file = name;
         const OpenDecision decision = DecideOpen(Viewers(), mode, static_cast<int>(Main().mode), place.file);
         switch (decision.action) {
             case OpenAction::Show:
@@ -76,8 +77,8 @@ void OpenSelectedFile(OpenMode mode, bool focus, bool push)
                 ShellExecuteA(Main().hwnd, "open", CurrentFile().c_str(), nullptr, nullptr, SW_SHOWNORMAL);
                 break;
             case OpenAction::NoViewer:
-                CloseDocument();
-                StatusMessage("%s", std::string(kNoViewerMessage).c_str());
+                place.file.clear();
+                if (!kept) StatusMessage("%s", std::string(kNoViewerMessage).c_str());
                 break;
         }
     }

@@ -89,6 +89,7 @@ void OpenRoot(int index, bool withMessage)
 {
     RootTable& table = Roots();
     if (index < 0 || index >= table.count) return;
+    CloseDocument();  // while the current root still names the open file
     table.current = index;
     PlaceRecord& place = table.roots[index];
     place.folderPath = place.rootPath;

@@ -131,11 +131,19 @@ bool LoadDocument(bool focus)
     return true;
 }
 
-void CloseDocument()
+bool KeepUnsavedEdits()
 {
-    // A note that could not be saved keeps its text beside it; that message must stay on screen.
-    const bool kept = CurrentViewer() == kTextViewer && !SaveIfModified() && Doc().modified && RescueUnsavedText();
+    if (CurrentViewer() != kTextViewer || !Doc().modified) return false;
+    if (SaveIfModified() || !Doc().modified) return false;
+    return RescueUnsavedText();
+}
+
+bool CloseDocument()
+{
     PlaceRecord& place = CurrentPlace();
+    const bool hadDocument = !place.file.empty() || IsWindowEnabled(ActiveEditor());
+    // A note that could not be saved keeps its text beside it; that message must stay on screen.
+    const bool kept = KeepUnsavedEdits();
     if (place.inUse && IsWindowEnabled(ActiveEditor())) {
         Doc() = DocumentState{};
         EnableWindow(ActiveEditor(), FALSE);
@@ -151,8 +159,9 @@ void CloseDocument()
     SetEditorsReadOnly(false);
     SetModified(false);
     SetTitle("");
-    if (!kept) StatusText("");
+    if (hadDocument && !kept) StatusText("");
     ClearCounts();
+    return kept;
 }
 
 void LeavePlace(bool push)
@@ -160,7 +169,7 @@ void LeavePlace(bool push)
     const PlaceRecord& place = CurrentPlace();
     if (push && place.inUse && !place.file.empty()) PushPlace(place);
     // The spreadsheet saves itself when it is left; only the note is ours to save here.
-    if (CurrentViewer() == kTextViewer) SaveIfModified();
+    KeepUnsavedEdits();
 }
 
 void SaveBeforeExit()

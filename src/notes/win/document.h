@@ -17,8 +17,13 @@ bool SaveInPlace();
 bool SaveIfModified();
 // Leaves the current place: pushes it on the back stack when asked, then saves what needs saving.
 void LeavePlace(bool push);
-// Closes the document before any listing, root change or opening that replaces it.
-void CloseDocument();
+// Closes the document before any listing, root change, mode change or opening that replaces it: a modified
+// note is saved, or when that fails its text is written under a free name beside it, before the editor
+// is emptied. True when the text was kept under another name (the status message names it).
+bool CloseDocument();
+// The saving half of closing: a modified note is saved, or kept under a free name when saving fails; true
+// when it was kept elsewhere (the status message names the file).
+bool KeepUnsavedEdits();
 // Leaves the current place before the program ends: a modified note is saved.
 void SaveBeforeExit();
 

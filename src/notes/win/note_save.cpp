@@ -158,6 +158,9 @@ bool RescueUnsavedText()
     }
     Doc().modified = false;
     StatusMessage("Note not saved: your text is kept in %s", FileNameOf(kept).c_str());
+    // The status line is soon overwritten by what comes next (a listing, another note): say it where it stays.
+    ShowBox(Main().hwnd, "The note could not be saved.\n\nYour text is kept in " + kept, "Pagewick",
+            MB_OK | MB_ICONWARNING);
     return true;
 }
 
