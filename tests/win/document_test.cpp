@@ -11,6 +11,8 @@
 #include "notes/win/file_info.h"
 #include "settings/win/messages.h"
 #include "settings/win/settings_win.h"
+#include "library/win/folder_watch.h"
+#include "shell/ids.h"
 #include "shell/win/main_window.h"
 
 namespace pwtest {
@@ -355,14 +357,6 @@ TEST_F(DocumentTest, AChangeByAnotherProgramWithEditsKeepsBothTexts)
     }
 }
 
-// Just over the editor's 64,000 characters, in short lines (one endless line is slow to wrap).
-std::string LongText()
-{
-    std::string text;
-    while (text.size() <= 64000) text += "a short line of the long note\r\n";
-    return text;
-}
-
 TEST_F(DocumentTest, FilesTheEditorCannotHoldOpenReadOnly)
 {
     StartWithRoot();
@@ -373,8 +367,6 @@ TEST_F(DocumentTest, FilesTheEditorCannotHoldOpenReadOnly)
     } cases[] = {
         {"zero.txt", std::string("ab\0cd", 5),
          "zero.txt holds NUL bytes: opened read-only so saving cannot cut it short"},
-        {"long.txt", LongText(),
-         "long.txt is longer than 64,000 characters: opened read-only so saving cannot cut it short"},
     };
     for (const Case& c : cases) {
         ASSERT_TRUE(Open(c.name, c.bytes));
@@ -408,6 +400,76 @@ TEST_F(DocumentTest, AFileDeletedByAnotherProgramIsWrittenAgainByTheNextSave)
     ASSERT_TRUE(pw::SaveDocument());
     EXPECT_EQ(ReadFile(Note("a.txt")), "one two");
     EXPECT_TRUE(boxes.empty());
+}
+
+TEST_F(DocumentTest, ANoteLongerThanTheTypingLimitOpensWholeAndEditable)
+{
+    StartWithRoot();
+    std::string text;
+    while (text.size() < 100000) text += "a short line of the long note\r\n";
+    ASSERT_TRUE(Open("long.txt", text));
+    EXPECT_FALSE(pw::DocumentReadOnly());
+    EXPECT_FALSE(GetWindowLongA(pw::ActiveEditor(), GWL_STYLE) & ES_READONLY);
+    EXPECT_EQ(GetWindowTextLengthA(pw::ActiveEditor()), static_cast<int>(text.size()));
+
+    HWND editor = pw::ActiveEditor();
+    SendMessageA(editor, EM_SETSEL, 0, 7);
+    SendMessageA(editor, EM_REPLACESEL, TRUE, reinterpret_cast<LPARAM>("A SHORT"));
+    const int end = GetWindowTextLengthA(editor);
+    SendMessageA(editor, EM_SETSEL, end, end);
+    SendMessageA(editor, EM_REPLACESEL, TRUE, reinterpret_cast<LPARAM>("end"));
+    Pump();
+    pw::OnEditorChanged();
+    ASSERT_TRUE(pw::SaveDocument());
+    EXPECT_EQ(ReadFile(Note("long.txt")), "A SHORT" + text.substr(7) + "end");
+}
+
+TEST_F(DocumentTest, SaveOnAnUnmodifiedNoteWritesNothing)
+{
+    StartWithRoot();
+    ASSERT_TRUE(Open("a.txt", "one"));
+    // An old write time: any write would show as a new one.
+    HANDLE file = CreateFileA(Note("a.txt").c_str(), FILE_WRITE_ATTRIBUTES, 0, nullptr, OPEN_EXISTING, 0, nullptr);
+    FILETIME old{0x12345678, 0x01c00000};
+    SetFileTime(file, nullptr, nullptr, &old);
+    CloseHandle(file);
+    for (int command : {CMD_SAVE_KEY, CMD_MENU_SAVE}) {
+        pw::StatusText("");
+        Command(command);
+        WIN32_FILE_ATTRIBUTE_DATA data{};
+        ASSERT_TRUE(GetFileAttributesExA(Note("a.txt").c_str(), GetFileExInfoStandard, &data));
+        EXPECT_EQ(data.ftLastWriteTime.dwLowDateTime, old.dwLowDateTime) << command;
+        EXPECT_EQ(data.ftLastWriteTime.dwHighDateTime, old.dwHighDateTime) << command;
+        EXPECT_EQ(pw::LastStatusText(), "") << command;
+    }
+    Type(" two");
+    Command(CMD_SAVE_KEY);
+    EXPECT_EQ(ReadFile(Note("a.txt")), "one two");
+    EXPECT_EQ(pw::LastStatusText(), "Note saved");
+}
+
+TEST_F(DocumentTest, TheChangeQuestionIsAskedOnceAtATime)
+{
+    StartWithRoot("AutoSave=1\r\n");
+    ASSERT_TRUE(Open("a.txt", "one"));
+    Type(" mine");
+    WriteFile(Note("a.txt"), "theirs!");
+    int asked = 0;
+    // While the box is open, the timers keep ticking in its message loop.
+    pw::SetMessageBoxHook([&](HWND, const std::string&, const std::string&, UINT) {
+        ++asked;
+        pw::FolderWatchTick();
+        pw::AutosaveTick();
+        pw::CheckExternalChange();
+        pw::SaveDocument();
+        return IDNO;
+    });
+    pw::CheckExternalChange();
+    EXPECT_EQ(asked, 1);
+    EXPECT_EQ(ReadFile(Note("a.txt")), "theirs!");
+    EXPECT_EQ(ReadFile(Note("a_001.txt")), "one mine");
+    EXPECT_FALSE(Exists(Note("a_002.txt"))) << "no second copy";
+    EXPECT_EQ(EditorText(), "theirs!");
 }
 
 }  // namespace

@@ -15,6 +15,7 @@ int g_autosaveCount = 0;
 
 void AutosaveTick()
 {
+    if (ExternalChangeQuestionOpen()) return;  // the answer decides what is written
     ++g_autosaveCount;
     if (g_autosaveCount < Settings().GetInt("AutoSave", 2)) return;
     g_autosaveCount = 0;

@@ -30,6 +30,18 @@ void SetEditorsReadOnly(bool readOnly)
     }
 }
 
+void SetEditorsLimit(std::size_t characters)
+{
+    for (HWND editor : {Main().panes.editNoWrap, Main().panes.editWrap}) {
+        if (editor) SendMessageA(editor, EM_SETLIMITTEXT, characters, 0);
+    }
+}
+
+bool EditorHoldsWhole(const std::string& text)
+{
+    return static_cast<std::size_t>(GetWindowTextLengthA(ActiveEditor())) == text.size();
+}
+
 void ShowActiveEditor(bool focus)
 {
     const Panes& p = Main().panes;
@@ -92,10 +104,13 @@ void TakeLoadedBytes(const std::string& path, const std::string& bytes)
     doc.path = path;
     doc.text = note.text;
     doc.missingReported = false;
-    // The editor cannot hold a zero byte, nor more than its limit: saving such a text would cut the file.
-    doc.readOnly = note.heldNulBytes || note.text.size() > kEditorLimit;
-    SetEditorsReadOnly(doc.readOnly);
+    // The typing limit does not bind text that is set whole. A note longer than the limit opens whole, and
+    // the limit moves past its end by the usual room, so that it can be edited and saved without a cut.
+    SetEditorsLimit(note.text.size() > kEditorLimit ? note.text.size() + kEditorLimit : kEditorLimit);
     PutEditorText(note.text);
+    // The editor cannot hold a zero byte, nor more than the control takes: saving such a text would cut it.
+    doc.readOnly = note.heldNulBytes || !EditorHoldsWhole(note.text);
+    SetEditorsReadOnly(doc.readOnly);
     RememberStamp(path, bytes);
     SetTitle(FileNameOf(path));
     SetModified(false);

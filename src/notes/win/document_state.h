@@ -59,6 +59,8 @@ enum class ExternalChange {
     Unresolved,  // a copy could not be written: nothing was changed, the note stays modified
 };
 ExternalChange CheckExternalChangeNow();
+// Whether the question about a change by another program is on screen now.
+bool ExternalChangeQuestionOpen();
 
 // Called when a modified note is left after its save failed: the editor text goes to a free name in the
 // note's folder, so that closing never drops it. The status message names the file written; false when

@@ -79,6 +79,10 @@ ExternalChange TakeTheirs(DocumentState& doc, const std::string& theirs)
     return ExternalChange::TookTheirs;
 }
 
+// True while the question is on screen: the box runs its own message loop, and the folder watch and
+// autosave ticks that arrive meanwhile must neither ask again nor write further copies.
+bool g_asking = false;
+
 ExternalChange Resolve(DocumentState& doc, const std::string& theirs)
 {
     if (!doc.modified) {
@@ -87,8 +91,10 @@ ExternalChange Resolve(DocumentState& doc, const std::string& theirs)
         StatusMessage("Reloaded %s: it was changed by another program", FileNameOf(path).c_str());
         return ExternalChange::Reloaded;
     }
+    g_asking = true;
     const int answer =
         ShowBox(Main().hwnd, ConflictQuestion(FileNameOf(doc.path)), "Pagewick", MB_YESNOCANCEL | MB_ICONWARNING);
+    g_asking = false;
     if (answer == IDYES) return KeepMine(doc, theirs);
     return TakeTheirs(doc, theirs);  // No, Cancel and closing the box
 }
@@ -125,8 +131,14 @@ void RememberStamp(const std::string& path, std::string_view bytes)
     stamp.hash = ContentHash(bytes);
 }
 
+bool ExternalChangeQuestionOpen()
+{
+    return g_asking;
+}
+
 ExternalChange CheckExternalChangeNow()
 {
+    if (g_asking) return ExternalChange::Unresolved;
     DocumentState& doc = Doc();
     if (doc.path.empty() || !doc.stamp.known) return ExternalChange::None;
     // Another viewer shows the current file: the note that was open before has been left.

@@ -87,7 +87,8 @@ void OnSaveOrForward(int)
 
 void OnSaveKey(int)
 {
-    if (TextViewerCurrent()) SaveDocument();
+    // Save leaves the place without a push: only a modified note is written.
+    if (TextViewerCurrent()) SaveIfModified();
 }
 
 void OnNewNote(int)
