@@ -91,15 +91,43 @@ std::string FolderCaption(std::string_view rootPath, std::string_view folderPath
     return "  " + ShortenFolderPath(rootPath, folderPath, listWidth, textWidthMultiple);
 }
 
+namespace {
+
+std::string_view WithoutTrailingSeparator(std::string_view path)
+{
+    while (path.size() > 1 && path.back() == '\\') path.remove_suffix(1);
+    return path;
+}
+
+}  // namespace
+
+bool IsBelowRoot(std::string_view rootPath, std::string_view folderPath)
+{
+    const std::string_view root = WithoutTrailingSeparator(rootPath);
+    const std::string_view folder = WithoutTrailingSeparator(folderPath);
+    return folder.size() > root.size() + 1 && EqualsNoCase(folder.substr(0, root.size()), root) &&
+           folder[root.size()] == '\\';
+}
+
 bool ShowsParentEntry(std::string_view rootPath, std::string_view folderPath)
 {
-    return !EqualsNoCase(rootPath, folderPath);
+    return IsBelowRoot(rootPath, folderPath);
 }
 
 std::string ParentFolderPath(std::string_view folderPath)
 {
-    std::size_t cut = folderPath.rfind('\\');
-    return std::string(cut == std::string_view::npos ? folderPath : folderPath.substr(0, cut));
+    const std::string_view folder = WithoutTrailingSeparator(folderPath);
+    const std::size_t cut = folder.rfind('\\');
+    if (cut == std::string_view::npos) return std::string(folderPath);
+    // "D:\notes" goes up to "D:\", never to the drive-relative "D:".
+    if (cut > 0 && folder[cut - 1] == ':') return std::string(folder.substr(0, cut + 1));
+    return std::string(folder.substr(0, cut));
+}
+
+std::string ParentWithinRoot(std::string_view rootPath, std::string_view folderPath)
+{
+    const std::string parent = ParentFolderPath(folderPath);
+    return IsBelowRoot(rootPath, parent) ? parent : std::string(rootPath);
 }
 
 FolderIcon FolderIconFor(const std::vector<std::string>& subfolderNames, bool ownEntriesHidden)

@@ -41,10 +41,14 @@ std::string FolderCaption(std::string_view rootPath, std::string_view folderPath
 std::string ShortenFolderPath(std::string_view rootPath, std::string_view folderPath, int listWidth,
                               int textWidthMultiple);
 
+// Whether the folder lies inside the root (not the root itself), with or without trailing backslashes.
+bool IsBelowRoot(std::string_view rootPath, std::string_view folderPath);
 // The folder pane starts with the parent entry everywhere below the root.
 bool ShowsParentEntry(std::string_view rootPath, std::string_view folderPath);
-// The folder path one level up: everything from the last backslash is cut.
+// The folder path one level up: everything from the last backslash is cut; a drive keeps its backslash.
 std::string ParentFolderPath(std::string_view folderPath);
+// One level up, but never above the root.
+std::string ParentWithinRoot(std::string_view rootPath, std::string_view folderPath);
 
 // Image indexes of the folder pane's icons.
 enum class FolderIcon { Plain = 0, Parent = 1, HasSubfolders = 2 };

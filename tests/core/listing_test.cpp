@@ -103,6 +103,29 @@ TEST(ListingTest, ParentEntryAndNavigation)
     EXPECT_TRUE(ShowsParentEntry("D:\\Notes", "D:\\Notes\\sub"));
     EXPECT_EQ(ParentFolderPath("D:\\Notes\\sub\\deeper"), "D:\\Notes\\sub");
     EXPECT_EQ(ParentFolderPath("nothing"), "nothing");
+
+    // A root that ends in a backslash (a drive, the command-line root) lists nothing above itself.
+    struct Case {
+        const char* root;
+        const char* folder;
+        bool parentEntry;
+        const char* up;  // where the parent entry leads
+    } cases[] = {
+        {"C:\\", "C:\\", false, "C:\\"},
+        {"C:\\", "C:\\Work", true, "C:\\"},
+        {"C:\\", "C:", false, "C:\\"},
+        {"C:\\", "C:\\Work\\Deep", true, "C:\\Work"},
+        {"D:\\notes\\", "D:\\notes\\a", true, "D:\\notes\\"},
+        {"D:\\notes\\", "D:\\notes", false, "D:\\notes\\"},
+        {"D:\\Notes", "D:\\Notes old\\x", false, "D:\\Notes"},
+        {"\\\\server\\share", "\\\\server\\share\\a", true, "\\\\server\\share"},
+    };
+    for (const Case& c : cases) {
+        EXPECT_EQ(ShowsParentEntry(c.root, c.folder), c.parentEntry) << c.root << " " << c.folder;
+        EXPECT_EQ(ParentWithinRoot(c.root, c.folder), c.up) << c.root << " " << c.folder;
+    }
+    EXPECT_EQ(ParentFolderPath("C:\\Work"), "C:\\");
+    EXPECT_EQ(ParentFolderPath("C:\\Work\\"), "C:\\");
 }
 
 TEST(ListingTest, FolderIcons)

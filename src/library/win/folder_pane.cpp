@@ -136,7 +136,7 @@ void OnFolderActivated()
     PlaceRecord& place = CurrentPlace();
     const std::string text = list_view::Text(Folders(), selected);
     if (text == kParentEntry) {
-        place.folderPath = ParentFolderPath(place.folderPath);
+        place.folderPath = ParentWithinRoot(place.rootPath, place.folderPath);
     } else {
         std::string folder;
         if (!JoinPath(folder, place.folderPath, text)) return;
