@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "gui_harness.h"
+#include "library/win/file_drag.h"
 #include "library/win/file_pane.h"
 #include "library/win/folder_pane.h"
 #include "library/win/folder_watch.h"
@@ -21,6 +22,7 @@
 #include "shell/layout.h"
 #include "shell/win/main_window.h"
 #include "shell/win/mode.h"
+#include "shell/win/startup.h"
 #include "shell/win/toolbar.h"
 
 namespace pwtest {
@@ -338,6 +340,46 @@ TEST_F(LibraryTest, ReleasingTheSplitterStoresTheListWidth)
     EXPECT_NE(ReadFile(IniPath()).find("ListWidth=120"), std::string::npos);
     // The lists' first columns keep the width they have for 200.
     EXPECT_EQ(ListView_GetColumnWidth(pw::Main().panes.files, 0), 200 - GetSystemMetrics(SM_CXVSCROLL) - 2);
+}
+
+TEST_F(LibraryTest, DragsEndCleanlyWhenTheMouseCaptureIsLost)
+{
+    MakeLibrary();
+    WriteIni(BasicIni());
+    ASSERT_TRUE(Start());
+    RECT client;
+    GetClientRect(hwnd, &client);
+    const int splitter = pw::Main().splitterX;
+    const auto loseCapture = [&](bool byEscape) {
+        if (byEscape) {
+            MSG key{GetFocus(), WM_KEYDOWN, VK_ESCAPE, 0, 0, {}};
+            pw::HandleLoopMessage(key);
+        } else {
+            HWND other = CreateWindowExA(0, "STATIC", "", WS_POPUP, 0, 0, 1, 1, nullptr, nullptr, nullptr, nullptr);
+            SetCapture(other);
+            ReleaseCapture();
+            DestroyWindow(other);
+        }
+        Pump();
+    };
+    for (bool byEscape : {false, true}) {
+        SendMessageA(hwnd, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(splitter + 1, 100));
+        SendMessageA(hwnd, WM_MOUSEMOVE, MK_LBUTTON, MAKELPARAM(client.right - 117, 100));
+        loseCapture(byEscape);
+        SendMessageA(hwnd, WM_LBUTTONUP, 0, MAKELPARAM(client.right - 117, 100));
+        Pump();
+        EXPECT_EQ(ReadFile(IniPath()).find("ListWidth="), std::string::npos) << byEscape;
+        EXPECT_EQ(pw::Main().splitterX, splitter) << byEscape;
+        EXPECT_TRUE(IsWindowEnabled(pw::Main().panes.folders)) << byEscape;
+        EXPECT_TRUE(IsWindowEnabled(pw::Main().panes.files)) << byEscape;
+
+        ASSERT_TRUE(pw::SelectFileByName("a.txt"));
+        pw::BeginFileDrag();
+        ASSERT_TRUE(pw::FileDragActive());
+        loseCapture(byEscape);
+        EXPECT_FALSE(pw::FileDragActive()) << "nothing is dropped after the capture went";
+        EXPECT_NE(GetCapture(), hwnd);
+    }
 }
 
 TEST_F(LibraryTest, ToolbarTooltipsFollowExpertModeAndBackInsteadOfNew)

@@ -73,21 +73,34 @@ void FileDragMove(POINT client)
     SetCursor(g_drag.target >= 0 ? Main().dropOkCursor : Main().dropNoCursor);
 }
 
+namespace {
+
+// Ends the drag without a drop: the capture goes, the cursor, highlight and folder selection come back.
+void EndFileDrag()
+{
+    g_drag.active = false;
+    if (GetCapture() == Main().hwnd) ReleaseCapture();
+    SetCursor(g_drag.previousCursor);
+    Highlight(-1);
+    QuietPanes quiet;
+    if (g_drag.folderSelection >= 0) list_view::Select(Main().panes.folders, g_drag.folderSelection);
+}
+
+}  // namespace
+
 void FileDragDrop(POINT client)
 {
     if (!g_drag.active) return;
     const int target = FolderItemAt(client);
-    g_drag.active = false;
-    ReleaseCapture();
-    SetCursor(g_drag.previousCursor);
-    Highlight(-1);
-    HWND folders = Main().panes.folders;
-    const std::string folder = target >= 0 ? list_view::Text(folders, target) : std::string();
-    {
-        QuietPanes quiet;
-        if (g_drag.folderSelection >= 0) list_view::Select(folders, g_drag.folderSelection);
-    }
-    if (!folder.empty()) MoveFileToFolder(g_drag.file, folder);
+    const std::string folder = target >= 0 ? list_view::Text(Main().panes.folders, target) : std::string();
+    const std::string file = g_drag.file;
+    EndFileDrag();
+    if (!folder.empty()) MoveFileToFolder(file, folder);
+}
+
+void CancelFileDrag()
+{
+    if (g_drag.active) EndFileDrag();
 }
 
 }  // namespace pw

@@ -11,5 +11,7 @@ bool FileDragActive();
 // Mouse messages of the main window while the drag holds the capture.
 void FileDragMove(POINT client);
 void FileDragDrop(POINT client);
+// The capture was lost (another window took it, Escape): the drag ends and nothing is dropped.
+void CancelFileDrag();
 
 }  // namespace pw

@@ -20,6 +20,7 @@ struct DragState {
     int barX = 0;
     HWND documentPane = nullptr;
     bool documentWasEnabled = false;
+    int startX = 0;  // where the splitter was when the drag began
 };
 
 DragState g_drag;
@@ -64,6 +65,7 @@ void SplitterMouseDown(int x)
     g_drag.dragging = true;
     g_drag.documentPane = CurrentDocumentPane();
     g_drag.documentWasEnabled = g_drag.documentPane && IsWindowEnabled(g_drag.documentPane);
+    g_drag.startX = main.splitterX;
     EnableWindow(main.panes.folders, FALSE);
     EnableWindow(main.panes.files, FALSE);
     if (g_drag.documentPane) EnableWindow(g_drag.documentPane, FALSE);
@@ -85,8 +87,8 @@ void SplitterMouseUp(int)
     if (!g_drag.dragging) return;
     MainWindow& main = Main();
     EraseBar();
+    g_drag.dragging = false;  // before the capture goes, so that losing it does not cancel this release
     ReleaseCapture();
-    g_drag.dragging = false;
     RECT client;
     GetClientRect(main.hwnd, &client);
     const SplitterResult result = ReleaseSplitter(client.right, main.splitterX, GetSystemMetrics(SM_CXVSCROLL));
@@ -98,6 +100,24 @@ void SplitterMouseUp(int)
     SetListWidth(result.listWidth);
     PostMessageA(main.hwnd, WM_SIZE, SIZE_RESTORED, MAKELPARAM(client.right, client.bottom));
     Settings().SetGeneralInt("ListWidth", result.listWidth);
+}
+
+void CancelSplitterDrag()
+{
+    if (!g_drag.dragging) return;
+    MainWindow& main = Main();
+    EraseBar();
+    g_drag.dragging = false;
+    if (GetCapture() == main.hwnd) ReleaseCapture();
+    main.splitterX = g_drag.startX;
+    EnableWindow(main.panes.folders, TRUE);
+    EnableWindow(main.panes.files, TRUE);
+    if (g_drag.documentPane) EnableWindow(g_drag.documentPane, g_drag.documentWasEnabled);
+}
+
+bool SplitterDragging()
+{
+    return g_drag.dragging;
 }
 
 }  // namespace pw

@@ -9,5 +9,8 @@ bool SplitterSetCursor(HWND hwnd, LPARAM lp);
 void SplitterMouseDown(int x);
 void SplitterMouseMove(int x, WPARAM keys);
 void SplitterMouseUp(int x);
+// The capture was lost (another window took it, Escape): the splitter goes back, nothing is stored.
+void CancelSplitterDrag();
+bool SplitterDragging();
 
 }  // namespace pw

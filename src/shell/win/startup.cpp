@@ -6,6 +6,7 @@
 #include <ole2.h>
 
 #include "library/win/command_line.h"
+#include "library/win/file_drag.h"
 #include "library/win/library_state.h"
 #include "media/win/drop_targets.h"
 #include "notes/win/document.h"
@@ -21,6 +22,7 @@
 #include "shell/win/dialog_keys.h"
 #include "shell/win/main_window.h"
 #include "shell/win/placement_win.h"
+#include "shell/win/splitter.h"
 #include "shell/win/timers.h"
 #include "shell/win/window_class.h"
 
@@ -94,6 +96,11 @@ bool HandleLoopMessage(MSG& msg)
         return true;
     }
     if (CellEditorMessage(msg)) return true;
+    // Escape ends a drag of the splitter or of a file: letting go of the capture cancels either.
+    if (msg.message == WM_KEYDOWN && msg.wParam == VK_ESCAPE && (FileDragActive() || SplitterDragging())) {
+        ReleaseCapture();
+        return true;
+    }
     if (HandleDialogKey(msg)) return true;
     TranslateMessage(&msg);
     DispatchMessageA(&msg);

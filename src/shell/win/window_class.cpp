@@ -81,6 +81,12 @@ LRESULT CALLBACK MainWindowProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp)
             else
                 SplitterMouseMove(GET_X_LPARAM(lp), wp);
             return 0;
+        case WM_CAPTURECHANGED:
+            if (reinterpret_cast<HWND>(lp) != hwnd) {
+                CancelFileDrag();
+                CancelSplitterDrag();
+            }
+            return 0;
         case WM_LBUTTONUP:
             if (FileDragActive())
                 FileDragDrop({GET_X_LPARAM(lp), GET_Y_LPARAM(lp)});
