@@ -1,5 +1,6 @@
 #include "render/image_page.h"
 
+#include "render/html_attribute.h"
 #include "settings/text.h"
 
 namespace pw {
@@ -18,7 +19,7 @@ std::string StyledImagePage(std::string_view head, std::string_view imagePath)
 {
     std::string page(head);
     page += "<table id='imgtable'><td><img src='";
-    page += imagePath;
+    AppendAttributeValue(page, imagePath, '\'');
     page += "'></td></table></body></html>";
     return page;
 }
@@ -31,7 +32,7 @@ std::string SizedImagePage(int paneWidth, int pad, int scrollBarWidth, std::stri
     page += w + " ? " + w + ": true);} table {position:absolute; top:" + p + "px; left:" + p + "px;}";
     page += "</style></head><body><table border='0' cellpadding='0' cellspacing='0' width='" + w + "'>";
     page += "<td width='100%' align='center'><img src='";
-    page += imagePath;
+    AppendAttributeValue(page, imagePath, '\'');
     page += "'></td></table></body></html>";
     return page;
 }
@@ -41,7 +42,7 @@ std::string PlainImagePage(std::string_view imagePath)
     std::string page =
         "<html><head><title>image</title><style> img {max-width: expression(document.body.clientWidth)}"
         "</style></head><body><center><table ><td ><img src='";
-    page += imagePath;
+    AppendAttributeValue(page, imagePath, '\'');
     page += "'></td></table></center></body></html>";
     return page;
 }

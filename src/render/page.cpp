@@ -3,6 +3,7 @@
 #include <array>
 
 #include "render/hard_breaks.h"
+#include "render/html_attribute.h"
 #include "render/markdown_html.h"
 #include "render/wiki.h"
 #include "settings/text.h"
@@ -91,9 +92,15 @@ void WritePageHead(std::string& out, const PageContext& context)
 {
     out += "<html>\n<head>\n";
     out += "<title>" + FileNameOf(context.sourcePath) + "</title>\n";
-    if (!context.currentFolder.empty()) out += "<base href=\"file://" + context.currentFolder + "\\\">\n";
+    if (!context.currentFolder.empty()) {
+        out += "<base href=\"file://";
+        AppendAttributeValue(out, context.currentFolder, '"');
+        out += "\\\">\n";
+    }
     if (!context.styleSheetPath.empty()) {
-        out += "<link rel=\"stylesheet\" href=\"file://" + context.styleSheetPath + "\" type=\"text/css\">\n";
+        out += "<link rel=\"stylesheet\" href=\"file://";
+        AppendAttributeValue(out, context.styleSheetPath, '"');
+        out += "\" type=\"text/css\">\n";
     }
     out += "</head><body>\n";
 }

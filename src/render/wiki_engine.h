@@ -35,12 +35,16 @@ struct EmphasisRule {
 
 enum class RulePlace { Start, Anywhere };
 
-// One rewrite of the line-rule pass and whether the line it applies to still gets a line break.
+// One rewrite of the line-rule pass and whether the line it applies to still gets a line break. A rule with a
+// closing text opens an attribute value ("[$" becomes '<img src="'): the text up to the closing text, or to the
+// line end without one, is that value and is written as such; the closing text closes the attribute.
 struct LineRule {
     std::string_view text;
     RulePlace place;
     std::string_view replacement;
     bool lineBreak;
+    std::string_view closeText = {};
+    std::string_view closeReplacement = {};
 };
 
 extern const std::array<BlockKind, 4> kBlockKinds;

@@ -3,6 +3,8 @@
 
 #include <algorithm>
 
+#include "render/html_attribute.h"
+
 namespace pw::wiki {
 namespace {
 
@@ -60,6 +62,39 @@ bool ApplyEmphasis(std::string& line, const EmphasisRule& rule)
     return true;
 }
 
+// The text of an attribute value opened by a line rule, as written: quotes become entities, and an opening
+// text inside it gets its first character as an entity, so that no later repetition opens an attribute within
+// this one.
+std::string AttributeText(std::string_view value, std::string_view opener)
+{
+    const std::string openerEntity = "&#" + std::to_string(static_cast<unsigned char>(opener[0])) + ";";
+    std::string text;
+    text.reserve(value.size() + 16);
+    for (std::size_t at = value.find(opener); at != npos; at = value.find(opener)) {
+        AppendAttributeValue(text, value.substr(0, at), '"');
+        text += openerEntity;
+        value.remove_prefix(at + 1);
+    }
+    AppendAttributeValue(text, value, '"');
+    return text;
+}
+
+// The opening text and the value after it are rewritten first and cut like any rewrite; the closing text is
+// then replaced where it now stands, unless the cut took it.
+void ApplyEnclosingRule(std::string& line, const LineRule& rule, std::size_t at)
+{
+    const std::size_t from = at + rule.text.size();
+    const std::size_t close = line.find(rule.closeText, from);
+    const std::size_t end = close == npos ? line.size() : close;
+    std::string opened(rule.replacement);
+    opened += AttributeText(std::string_view(line).substr(from, end - from), rule.text);
+    Rewrite(line, at, end - at, opened);
+    const std::size_t closeAt = at + opened.size();
+    if (close == npos || closeAt + rule.closeText.size() > line.size()) return;
+    if (line.compare(closeAt, rule.closeText.size(), rule.closeText) != 0) return;
+    Rewrite(line, closeAt, rule.closeText.size(), rule.closeReplacement);
+}
+
 bool ApplyLineRule(std::string& line, const LineRule& rule)
 {
     std::size_t at = 0;
@@ -71,7 +106,11 @@ bool ApplyLineRule(std::string& line, const LineRule& rule)
         at = line.find(rule.text);
         if (at == npos) return false;
     }
-    Rewrite(line, at, rule.text.size(), rule.replacement);
+    if (rule.closeText.empty()) {
+        Rewrite(line, at, rule.text.size(), rule.replacement);
+    } else {
+        ApplyEnclosingRule(line, rule, at);
+    }
     return true;
 }
 

@@ -32,12 +32,13 @@ const std::array<EmphasisRule, 2> kEmphasisRules = {{
 // A closing marker followed by an earlier entry wins over one followed by a later entry, wherever they stand.
 const std::array<char, 9> kClosingPunctuation = {' ', ',', ':', ';', '!', '?', '.', '\t', '\n'};
 
-// The horizontal rules must be the whole line, so they carry the line end in their text.
+// The horizontal rules must be the whole line, so they carry the line end in their text. An image source runs
+// to its "$]"; a "$]" left over without an image still closes a tag.
 const std::array<LineRule, 12> kLineRules = {{
     {"___\n", RulePlace::Start, "<hr />\n", true},
     {"***\n", RulePlace::Start, "<hr />\n", true},
     {"* * *\n", RulePlace::Start, "<hr />\n", true},
-    {"[$", RulePlace::Anywhere, "<img src=\"", true},
+    {"[$", RulePlace::Anywhere, "<img src=\"", true, "$]", "\">"},
     {"$]", RulePlace::Anywhere, "\">", true},
     {"](imgs\\", RulePlace::Anywhere, "](imgs/", false},
     {"++++++", RulePlace::Start, "######", false},

@@ -1,6 +1,8 @@
 // Text helpers of the wiki converter.
 #include "render/wiki_engine.h"
 
+#include "render/html_attribute.h"
+
 #include <algorithm>
 
 namespace pw::wiki {
@@ -50,7 +52,7 @@ std::string Anchor(std::string_view href, std::string_view label)
     anchor += "<a ";
     if (noteLink) anchor += "class='fwClass' ";
     anchor += "href=\"";
-    anchor += href;
+    AppendAttributeValue(anchor, href, '"');
     anchor += "\">";
     anchor += label;
     anchor += "</a>";

@@ -243,6 +243,20 @@ TEST(PageAssembly, Head)
     EXPECT_EQ(pw::kPageTail, "</body></html>\n");
 }
 
+// Paths are written into attributes: a quote of the attribute's own kind becomes an entity.
+TEST(PageAssembly, HeadPathsStayInsideTheirAttribute)
+{
+    const pw::PageContext context{"C:\\n\\a.md", "C:\\we\"ird", "C:\\P\\support\\x\".css"};
+    EXPECT_EQ(pw::PageHead(context),
+              "<html>\n<head>\n<title>a.md</title>\n<base href=\"file://C:\\we&quot;ird\\\">\n"
+              "<link rel=\"stylesheet\" href=\"file://C:\\P\\support\\x&quot;.css\" type=\"text/css\">\n"
+              "</head><body>\n");
+    // An apostrophe is at home in a double-quoted attribute.
+    const pw::PageContext apostrophe{"C:\\n\\a.md", "C:\\Bob's", ""};
+    EXPECT_EQ(pw::PageHead(apostrophe),
+              "<html>\n<head>\n<title>a.md</title>\n<base href=\"file://C:\\Bob's\\\">\n</head><body>\n");
+}
+
 TEST(PageAssembly, StyleSheetChoice)
 {
     EXPECT_EQ(pw::StyleSheetPath("C:\\Pagewick\\", "markup.css"), "C:\\Pagewick\\support\\markup.css");
@@ -298,6 +312,20 @@ TEST(ImagePages, Templates)
               "src='C:\\a.png'></td></table></body></html>");
     EXPECT_EQ(pw::StyledImagePage("<head>", "C:\\a.png"),
               "<head><table id='imgtable'><td><img src='C:\\a.png'></td></table></body></html>");
+}
+
+// The image templates quote the source with apostrophes: one in the file name becomes "&#39;".
+TEST(ImagePages, ApostropheInFileName)
+{
+    const std::string src = "src='C:\\n\\it&#39;s \"q\".png'";
+    const std::string pages[] = {
+        pw::PlainImagePage("C:\\n\\it's \"q\".png"),
+        pw::SizedImagePage(800, 5, 17, "C:\\n\\it's \"q\".png"),
+        pw::StyledImagePage("<head>", "C:\\n\\it's \"q\".png"),
+    };
+    for (const std::string& page : pages) {
+        EXPECT_NE(page.find("<img " + src + "></td>"), std::string::npos) << page;
+    }
 }
 
 // What the command-line tool prints: the same call with settings read from an INI file.

@@ -85,6 +85,28 @@ TEST(WikiLinks, SingleBracket)
     });
 }
 
+// A target is written into a double-quoted attribute: its double quotes become "&quot;" so that it cannot end
+// the attribute early; everything else, apostrophes and ampersands included, stays as written.
+TEST(WikiLinks, TargetsStayInsideTheirAttribute)
+{
+    ExpectConversions({
+        {"double-bracket target", "[[http://x\" onmouseover=\"alert(1)][l]]\n", false,
+         "<a href=\"http://x&quot; onmouseover=&quot;alert(1)\">l</a><br/>\n"},
+        {"note target", "[[a\"b][l]]\n", false, kNoteAnchorStart + "fw:a&quot;b\">l</a><br/>\n"},
+        {"single-bracket label", "[say \"hi\"]\n", false,
+         kNoteAnchorStart + "fw:say%20&quot;hi&quot;\">say \"hi\"</a><br/>\n"},
+        {"bare address", "see http://x/\"y z\n", false, "see <a href=\"http://x/&quot;y\">http://x/\"y</a> z<br/>\n"},
+        {"image source", "[$a\" onerror=\"b.png$]\n", false, "<img src=\"a&quot; onerror=&quot;b.png\"><br/>\n"},
+        {"image without its closing marker", "[$a\"b\n", false, "<img src=\"a&quot;b<br/>\n"},
+        {"image opener inside an image source", "[$a [$b$]\n", false, "<img src=\"a &#91;$b\"><br/>\n"},
+        {"image with an apostrophe", "[$imgs/it's.png$]\n", false, "<img src=\"imgs/it's.png\"><br/>\n"},
+        {"ordinary query string", "[[http://x.org/?a=1&b='2'][q]]\n", false,
+         "<a href=\"http://x.org/?a=1&b='2'\">q</a><br/>\n"},
+        {"two images", "[$a.png$] [$b.png$]\n", false, "<img src=\"a.png\"> <img src=\"b.png\"><br/>\n"},
+        {"stray closing marker", "x$] [$a$]\n", false, "x\"> <img src=\"a\"><br/>\n"},
+    });
+}
+
 TEST(WikiLinks, BareAddresses)
 {
     ExpectConversions({

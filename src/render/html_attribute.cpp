@@ -1,0 +1,16 @@
+#include "render/html_attribute.h"
+
+namespace pw {
+
+void AppendAttributeValue(std::string& out, std::string_view value, char quote)
+{
+    const std::string_view entity = quote == '"' ? "&quot;" : "&#39;";
+    for (std::size_t at = value.find(quote); at != std::string_view::npos; at = value.find(quote)) {
+        out.append(value.substr(0, at));
+        out.append(entity);
+        value.remove_prefix(at + 1);
+    }
+    out.append(value);
+}
+
+}  // namespace pw
