@@ -46,7 +46,6 @@ FileListAccess FileList()
     FileListAccess list = Access();
     if (!list.selectAndOpen) list.selectAndOpen = SelectAndOpenFile;
     if (!list.addItem) list.addItem = AddFileItem;
-    if (!list.selectByName) list.selectByName = SelectFileByName;
     return list;
 }
 

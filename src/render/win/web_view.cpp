@@ -25,6 +25,7 @@ struct ViewState {
     bool busy = false;
     bool imagePageStyled = false;
     std::string shownAddress;
+    std::function<bool(HWND, int)> historyCommand;
 };
 
 ViewState& State()
@@ -82,10 +83,13 @@ bool RenderNotePage(const std::string& path, std::string& pagePath)
 void HistoryStep(int command)
 {
     HWND pane = Main().panes.browser;
-    if (!pane || !BrowserCommand(pane, command)) return;
+    auto run = State().historyCommand ? State().historyCommand : BrowserCommand;
+    // Without a page to go to the title never changes: there is nothing to wait for.
+    if (!pane || !run(pane, command)) return;
     const std::string title = WaitForTitleChange(pane);
-    // A rendered note's title is its file name; the image page's "image" usually names nothing.
-    if (!title.empty()) FileList().selectByName(title);
+    // A rendered note's title is its file name, and the current place follows the page to that note; the
+    // image page's "image" usually names nothing.
+    if (!title.empty()) FileList().selectAndOpen(title);
 }
 
 }  // namespace
@@ -198,6 +202,11 @@ void BrowserBack()
 void BrowserForward()
 {
     HistoryStep(kBrowserForward);
+}
+
+void SetHistoryCommand(std::function<bool(HWND pane, int command)> run)
+{
+    State().historyCommand = std::move(run);
 }
 
 void BrowserRefresh()

@@ -43,9 +43,12 @@ bool WebPageShown();
 bool ShownPageUsesStyleSheet();
 
 void PrintShownPage();
-// Back and Forward select the file list entry named by the title of the page now shown.
+// Back and Forward select and open the file list entry named by the title of the page they land on.
 void BrowserBack();
 void BrowserForward();
+// Runs the control's Back or Forward for them (empty: BrowserCommand); tests stand in for a control that keeps
+// no history.
+void SetHistoryCommand(std::function<bool(HWND pane, int command)> run);
 void BrowserRefresh();
 
 // The link message: opens the note the clicked "fw:" link names, or creates it in the current file directory.
@@ -55,7 +58,6 @@ void HandleNoteLink();
 struct FileListAccess {
     std::function<bool(const std::string& name)> selectAndOpen;
     std::function<void(const std::string& name)> addItem;
-    std::function<bool(const std::string& name)> selectByName;
 };
 void SetFileListAccess(FileListAccess access);  // empty members restore the real file pane
 // The access in force, every member set.
