@@ -8,6 +8,7 @@
 
 #include "gui_harness.h"
 #include "library/win/file_pane.h"
+#include "library/viewers.h"
 #include "library/win/library_state.h"
 #include "render/image_page.h"
 #include "render/view_page.h"
@@ -17,6 +18,7 @@
 #include "settings/win/settings_win.h"
 #include "shell/ids.h"
 #include "shell/win/main_window.h"
+#include "shell/win/viewer_menu.h"
 
 namespace pwtest {
 namespace {
@@ -201,6 +203,53 @@ TEST_F(WebViewTest, StyleSheetMenuHoldsAtMostTwentySheets)
     EXPECT_EQ(GetMenuItemCount(menu), 20);
     EXPECT_EQ(GetMenuItemID(menu, 19), static_cast<UINT>(CMD_CSS_LAST));
     DestroyMenu(menu);
+}
+
+// The position of the Tools menu item with that text; -1 when there is none.
+int ToolsItem(HWND hwnd, const char* text)
+{
+    HMENU tools = GetSubMenu(GetMenu(hwnd), 1);
+    for (int i = 0; i < GetMenuItemCount(tools); ++i) {
+        char item[64] = {};
+        GetMenuStringA(tools, i, item, sizeof(item), MF_BYPOSITION);
+        if (std::string(item) == text) return i;
+    }
+    return -1;
+}
+
+bool ToolsItemChecked(HWND hwnd, int position)
+{
+    return GetMenuState(GetSubMenu(GetMenu(hwnd), 1), position, MF_BYPOSITION) & MF_CHECKED;
+}
+
+// "View Pagewick files" and the first "Select CSS" entry share the id 960: each keeps its own check mark.
+TEST_F(WebViewTest, ViewingPagewickFilesLeavesTheStyleSheetMarkAlone)
+{
+    WriteFile(InFolder("support\\a.css"), "");
+    WriteFile(Note("a.md"), "x\n");
+    struct Case {
+        const char* sheet;  // MarkupCSS
+        bool firstEntryChecked;
+    };
+    const Case cases[] = {{"a.css", true}, {"other.css", false}};
+    for (const Case& c : cases) {
+        WriteIni(std::string("[General]\r\nFwHideFiles=0\r\nMenuViewPWFiles=0\r\nMarkupCSS=") + c.sheet + "\r\n");
+        StartOn("a.md");
+        pw::RenderView();
+        pw::ShowViewerMenuItems(pw::kWebViewer);
+        const int sheetsItem = ToolsItem(hwnd, "  Select CSS  ");
+        const int filesItem = ToolsItem(hwnd, " View Pagewick files   ");
+        ASSERT_GE(sheetsItem, 0) << c.sheet;
+        ASSERT_GT(filesItem, sheetsItem) << c.sheet;
+        HMENU sheets = GetSubMenu(GetSubMenu(GetMenu(hwnd), 1), sheetsItem);
+        ASSERT_EQ(GetMenuItemID(sheets, 0), static_cast<UINT>(CMD_VIEW_PW_FILES));
+        for (bool shown : {true, false}) {
+            Command(CMD_VIEW_PW_FILES);
+            EXPECT_EQ(ToolsItemChecked(hwnd, filesItem), shown) << c.sheet;
+            EXPECT_EQ((GetMenuState(sheets, 0, MF_BYPOSITION) & MF_CHECKED) != 0, c.firstEntryChecked) << c.sheet;
+        }
+        Stop();
+    }
 }
 
 // Which names the link handler asks the file list for, and which of them the list "has".

@@ -6,6 +6,7 @@
 #include "settings/win/settings_win.h"
 #include "shell/ids.h"
 #include "shell/win/main_window.h"
+#include "shell/win/viewer_menu.h"
 
 namespace pw {
 namespace {
@@ -25,15 +26,14 @@ void AddOwnFilesMenuItem()
     HMENU tools = ToolsMenu();
     // Inserted above "Always on Top", below the mode item.
     InsertMenuA(tools, CMD_ALWAYS_ON_TOP, MF_BYCOMMAND | MF_STRING, CMD_VIEW_PW_FILES, kOwnFilesItem);
-    CheckMenuItem(tools, CMD_VIEW_PW_FILES,
-                  MF_BYCOMMAND | (Settings().GetBoolDefaultTrue("MenuViewPWFiles") ? MF_CHECKED : MF_UNCHECKED));
+    CheckOwnMenuItem(tools, CMD_VIEW_PW_FILES, Settings().GetBoolDefaultTrue("MenuViewPWFiles"));
 }
 
 void ToggleOwnFiles()
 {
     const bool show = !Settings().GetBoolDefaultTrue("MenuViewPWFiles");
     Settings().SetGeneral("MenuViewPWFiles", show ? "1" : "0");
-    CheckMenuItem(ToolsMenu(), CMD_VIEW_PW_FILES, MF_BYCOMMAND | (show ? MF_CHECKED : MF_UNCHECKED));
+    CheckOwnMenuItem(ToolsMenu(), CMD_VIEW_PW_FILES, show);
     RelistFilesKeepingSelection(true);
 }
 
