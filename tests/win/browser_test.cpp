@@ -3,6 +3,7 @@
 #include <windows.h>
 
 #include <algorithm>
+#include <cstdint>
 #include <string>
 #include <vector>
 
@@ -214,6 +215,57 @@ TEST_F(BrowserTest, SiteInterfacesGiveTheListedResults)
     IDropTarget* target = reinterpret_cast<IDropTarget*>(1);
     EXPECT_EQ(host->uiHandler.GetDropTarget(nullptr, &target), S_FALSE);
     EXPECT_EQ(target, nullptr);
+}
+
+// Every QueryInterface answer, the out pointer filled with garbage first: a refusal must leave it null.
+TEST_F(BrowserTest, QueryInterfaceAnswersAndNullsTheOutPointerOnRefusal)
+{
+    IUnknown* const client = static_cast<IOleClientSite*>(&host->clientSite);
+    IUnknown* const inPlace = static_cast<IOleInPlaceSite*>(&host->inPlaceSite);
+    IUnknown* const ui = static_cast<IDocHostUIHandler*>(&host->uiHandler);
+    IUnknown* const frame = static_cast<IOleInPlaceFrame*>(&host->inPlaceFrame);
+    IUnknown* const storage = &pw::SharedBrowserStorage();
+    struct Case {
+        const char* label;
+        IUnknown* object;
+        const IID* iid;
+        HRESULT result;
+        void* out;
+    };
+    const Case cases[] = {
+        {"site IUnknown", client, &IID_IUnknown, S_OK, client},
+        {"site IOleClientSite", client, &IID_IOleClientSite, S_OK, client},
+        {"site IOleInPlaceSite", client, &IID_IOleInPlaceSite, S_OK, inPlace},
+        {"site IDocHostUIHandler", client, &IID_IDocHostUIHandler, S_OK, ui},
+        {"site IOleWindow", client, &IID_IOleWindow, E_NOINTERFACE, nullptr},
+        {"site IOleInPlaceFrame", client, &IID_IOleInPlaceFrame, E_NOINTERFACE, nullptr},
+        {"site IStorage", client, &IID_IStorage, E_NOINTERFACE, nullptr},
+        {"in-place IUnknown", inPlace, &IID_IUnknown, S_OK, client},
+        {"in-place IOleInPlaceSite", inPlace, &IID_IOleInPlaceSite, S_OK, inPlace},
+        {"in-place IOleWindow", inPlace, &IID_IOleWindow, E_NOINTERFACE, nullptr},
+        {"ui IUnknown", ui, &IID_IUnknown, S_OK, client},
+        {"ui IDocHostUIHandler", ui, &IID_IDocHostUIHandler, S_OK, ui},
+        {"ui IStream", ui, &IID_IStream, E_NOINTERFACE, nullptr},
+        {"frame IUnknown", frame, &IID_IUnknown, E_NOTIMPL, nullptr},
+        {"frame IOleInPlaceFrame", frame, &IID_IOleInPlaceFrame, E_NOTIMPL, nullptr},
+        {"storage IUnknown", storage, &IID_IUnknown, S_OK, storage},
+        {"storage IStorage", storage, &IID_IStorage, S_OK, storage},
+        {"storage IStream", storage, &IID_IStream, E_NOINTERFACE, nullptr},
+        {"storage IOleClientSite", storage, &IID_IOleClientSite, E_NOINTERFACE, nullptr},
+        {"storage IPersistStorage", storage, &IID_IPersistStorage, E_NOINTERFACE, nullptr},
+    };
+    for (const Case& c : cases) {
+        void* out = reinterpret_cast<void*>(static_cast<std::uintptr_t>(0xBAADF00D));
+        EXPECT_EQ(c.object->QueryInterface(*c.iid, &out), c.result) << c.label;
+        EXPECT_EQ(out, c.out) << c.label;
+        // The frame's answer is fixed whatever it is given.
+        EXPECT_EQ(c.object->QueryInterface(*c.iid, nullptr), c.object == frame ? E_NOTIMPL : E_POINTER) << c.label;
+    }
+    // Nothing is counted: the objects live as long as their pane.
+    for (IUnknown* object : {client, inPlace, ui, frame, storage}) {
+        EXPECT_EQ(object->AddRef(), 1u);
+        EXPECT_EQ(object->Release(), 1u);
+    }
 }
 
 TEST_F(BrowserTest, ResizeIsRememberedAsTheLastPaneSize)

@@ -14,14 +14,9 @@
 namespace pw {
 namespace {
 
-// The control insists on a storage at creation and never writes to it.
 class DummyStorage final : public IStorage {
 public:
-    HRESULT STDMETHODCALLTYPE QueryInterface(REFIID, void** out) override
-    {
-        if (out) *out = nullptr;
-        return E_NOTIMPL;
-    }
+    HRESULT STDMETHODCALLTYPE QueryInterface(REFIID iid, void** out) override;
     ULONG STDMETHODCALLTYPE AddRef() override { return 1; }
     ULONG STDMETHODCALLTYPE Release() override { return 1; }
     HRESULT STDMETHODCALLTYPE CreateStream(const OLECHAR*, DWORD, DWORD, DWORD, IStream**) override
@@ -57,12 +52,6 @@ public:
     HRESULT STDMETHODCALLTYPE Stat(STATSTG*, DWORD) override { return E_NOTIMPL; }
 };
 
-DummyStorage& SharedStorage()
-{
-    static DummyStorage storage;
-    return storage;
-}
-
 HRESULT NoInterface(void** out)
 {
     if (out) *out = nullptr;
@@ -87,7 +76,21 @@ bool Activate(BrowserHost& host)
     return true;
 }
 
+HRESULT DummyStorage::QueryInterface(REFIID iid, void** out)
+{
+    if (!out) return E_POINTER;
+    if (!IsEqualIID(iid, IID_IUnknown) && !IsEqualIID(iid, IID_IStorage)) return NoInterface(out);
+    *out = static_cast<IStorage*>(this);
+    return S_OK;
+}
+
 }  // namespace
+
+IStorage& SharedBrowserStorage()
+{
+    static DummyStorage storage;
+    return storage;
+}
 
 HRESULT HostClientSite::QueryInterface(REFIID iid, void** out)
 {
@@ -159,8 +162,8 @@ HRESULT HostInPlaceFrame::GetWindow(HWND* window)
 bool EmbedBrowser(HWND pane)
 {
     auto host = std::make_unique<BrowserHost>(pane);
-    if (FAILED(OleCreate(CLSID_WebBrowser, IID_IOleObject, OLERENDER_DRAW, nullptr, &host->clientSite, &SharedStorage(),
-                         host->browser.outVoid())) ||
+    if (FAILED(OleCreate(CLSID_WebBrowser, IID_IOleObject, OLERENDER_DRAW, nullptr, &host->clientSite,
+                         &SharedBrowserStorage(), host->browser.outVoid())) ||
         !host->browser) {
         return false;
     }

@@ -128,6 +128,8 @@ struct BrowserHost {
     HostUiHandler uiHandler;
 };
 
+// The storage every browser object is created with: the control insists on one and never writes to it.
+IStorage& SharedBrowserStorage();
 // Creates the browser object in the pane and stores the host record in the pane's user data.
 bool EmbedBrowser(HWND pane);
 // Closes the browser object without saving, releases it, clears the user data and frees the record.
