@@ -1,6 +1,6 @@
 // Rendering speed: sundown alone against the default Markdown pipeline (wiki pass, hard breaks, sundown, page
-// head), over one large generated note and over a folder's worth of short ones. The pipeline should run at
-// least half as fast as sundown alone.
+// head), over one large generated note and over a folder's worth of short ones, and over one huge line of "<"
+// inside a block, which the wiki pass escapes. The pipeline should run at least half as fast as sundown alone.
 #include <algorithm>
 #include <chrono>
 #include <cstdio>
@@ -14,6 +14,7 @@ namespace {
 
 constexpr std::size_t kLargeNoteBytes = 10 * 1024 * 1024;
 constexpr int kShortNotes = 10000;
+constexpr std::size_t kBlockLineBytes = 4 * 1024 * 1024;
 constexpr int kRounds = 3;
 
 // Typical note content: headers, plain lines, wiki links, web addresses, emphasis, lists, a table, a rule.
@@ -88,5 +89,11 @@ int main()
         for (const std::string& note : notes) g_sink += pw::RenderPage(note, defaults, context).size();
     });
     Report("10,000 short notes", bytes, shortSundown, shortPipeline);
+
+    // One huge line inside a pre block: every "<" of it is escaped, piece by piece.
+    const std::string block = "[|\n" + std::string(kBlockLineBytes, '<') + "\n|]\n";
+    const double blockSundown = BestSeconds([&] { g_sink += pw::RenderMarkdown(block).size(); });
+    const double blockPipeline = BestSeconds([&] { g_sink += pw::RenderPage(block, defaults, context).size(); });
+    Report("4 MB line in a block", block.size(), blockSundown, blockPipeline);
     return g_sink == 0 ? 1 : 0;
 }
