@@ -33,6 +33,27 @@ std::size_t EscapeStart(std::string_view line)
     return 0;
 }
 
+// Longer than any entry of kEscapeRules.
+constexpr std::size_t kMaxEntity = 8;
+
+std::string_view EscapedCharacters()
+{
+    static const std::string characters = [] {
+        std::string list;
+        for (const EscapeRule& rule : kEscapeRules) list += rule.ch;
+        return list;
+    }();
+    return characters;
+}
+
+std::string_view EntityFor(char c)
+{
+    for (const EscapeRule& rule : kEscapeRules) {
+        if (rule.ch == c) return rule.entity;
+    }
+    return {};
+}
+
 // The pieces of a row: a run of "|" is one separator and a leading "|" opens no piece, so the only empty piece
 // is the last one, the text after a final "|". at is a separator's position, the row's end once the last piece
 // has been taken. Each piece is cut to kMaxCell characters.
@@ -67,14 +88,28 @@ bool BlockPass(std::string& line, DocumentState& state)
 
 bool EscapePass(LineWork& work)
 {
-    std::size_t start = EscapeStart(work.text);
-    for (const EscapeRule& rule : kEscapeRules) {
-        std::size_t at = work.text.find(rule.ch, start);
-        if (at == npos) continue;
-        Rewrite(work.text, at, 1, rule.entity);
-        return true;
+    // Replacing the first "<", then the next, and only then the first ">", each followed by the cut to
+    // kMaxLine, gives the same line as one walk that replaces both as they come and stops once the line is
+    // full: no entity holds an escaped character, and the cut only ever drops the end. The walk costs one
+    // pass instead of one search and one move of the line per character.
+    const std::string& text = work.text;
+    const std::size_t start = EscapeStart(text);
+    std::size_t at = text.find_first_of(EscapedCharacters(), start);
+    if (at == npos) return false;
+    std::string escaped;
+    escaped.reserve(kMaxLine + kMaxEntity);
+    escaped.append(text, 0, at);
+    for (; at < text.size() && escaped.size() < kMaxLine; ++at) {
+        const std::string_view entity = EntityFor(text[at]);
+        if (entity.empty()) {
+            escaped += text[at];
+        } else {
+            escaped += entity;
+        }
     }
-    return false;
+    CutToLine(escaped);
+    work.text.swap(escaped);
+    return true;
 }
 
 TableResult TablePass(std::string& line, DocumentState& state)

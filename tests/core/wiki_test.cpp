@@ -239,6 +239,22 @@ TEST(WikiBlocks, PreAndCenter)
     });
 }
 
+// Inside a block, "<" and ">" are escaped from just after the line's first "<pre>" (else its first "<center>",
+// else its start) to its end, so the block's own tag stays markup.
+TEST(WikiBlocks, EscapeStartsAfterTheBlockTag)
+{
+    ExpectConversions({
+        {"opening line of a pre block", "[|x<y>\n", false, "<pre>x&lt;y&gt;<br/>\n"},
+        {"opening line of a centered block", "-->a<b\n", false, "<center>a&lt;b<br/>\n"},
+        {"center tag inside a pre block", "[|\n<center><b>\n", false, "<pre><br/>\n<center>&lt;b&gt;<br/>\n"},
+        {"only the first pre tag stays", "[|\na<pre>b<pre>c>\n", false, "<pre><br/>\na<pre>b&lt;pre&gt;c&gt;<br/>\n"},
+        {"a pre tag wins over an earlier center tag", "[|\nx<center>y<pre>z<\n", false,
+         "<pre><br/>\nx<center>y<pre>z&lt;<br/>\n"},
+        {"without a tag from the line start", "[|\n><a\n", false, "<pre><br/>\n&gt;&lt;a<br/>\n"},
+        {"nothing to escape", "[|\nplain & simple\n", false, "<pre><br/>\nplain & simple\n"},
+    });
+}
+
 TEST(WikiBlocks, EndOfTextInsideBlock)
 {
     EXPECT_EQ(pw::WikiConvertDocument("[|\nx\n", false), "<pre><br/>\nx\n");
@@ -322,6 +338,20 @@ TEST(WikiLimits, RewritesAreCut)
     const std::string address = "http://" + std::string(400, 'x');
     EXPECT_EQ(pw::WikiConvertDocument(address + " z\n", false),
               "<a href=\"" + address.substr(0, 259) + "\">" + address.substr(0, 259) + "</a> z<br/>\n");
+}
+
+TEST(WikiLimits, MixedEscapesAreCut)
+{
+    // 512 "<" and 511 ">" alternating in one piece: escaped in order of the text, cut at 1023 characters.
+    std::string piece;
+    while (piece.size() < pw::wiki::kMaxLine) piece += piece.size() % 2 == 0 ? '<' : '>';
+    std::string escaped;
+    for (int i = 0; i < 127; ++i) escaped += "&lt;&gt;";
+    escaped += "&lt;&gt";
+    EXPECT_EQ(pw::WikiConvertDocument("[|\n" + piece + "\n", true), "<pre><br/>\n" + escaped + "<br/>\n");
+    // A piece that begins with text keeps it and escapes what follows.
+    EXPECT_EQ(pw::WikiConvertDocument("[|\n" + std::string(1020, 'a') + "<<<\n", false),
+              "<pre><br/>\n" + std::string(1020, 'a') + "&lt\n");
 }
 
 TEST(WikiBounds, HostileBytes)
