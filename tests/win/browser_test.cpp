@@ -3,13 +3,19 @@
 #include <windows.h>
 
 #include <algorithm>
+#include <cwchar>
 #include <cstdint>
 #include <string>
 #include <vector>
 
+#include <exdispid.h>
+#include <mshtmdid.h>
+
 #include "gui_harness.h"
 #include "render/win/browser_host.h"
 #include "render/win/browser_pane.h"
+#include "render/win/page_security.h"
+#include "render/win/wide_text.h"
 #include "shell/ids.h"
 #include "shell/win/main_window.h"
 
@@ -225,6 +231,8 @@ TEST_F(BrowserTest, QueryInterfaceAnswersAndNullsTheOutPointerOnRefusal)
     IUnknown* const ui = static_cast<IDocHostUIHandler*>(&host->uiHandler);
     IUnknown* const frame = static_cast<IOleInPlaceFrame*>(&host->inPlaceFrame);
     IUnknown* const storage = &pw::SharedBrowserStorage();
+    IUnknown* const ambient = static_cast<IDispatch*>(&host->ambient);
+    IUnknown* const events = static_cast<IDispatch*>(&host->events);
     struct Case {
         const char* label;
         IUnknown* object;
@@ -246,6 +254,14 @@ TEST_F(BrowserTest, QueryInterfaceAnswersAndNullsTheOutPointerOnRefusal)
         {"ui IUnknown", ui, &IID_IUnknown, S_OK, client},
         {"ui IDocHostUIHandler", ui, &IID_IDocHostUIHandler, S_OK, ui},
         {"ui IStream", ui, &IID_IStream, E_NOINTERFACE, nullptr},
+        {"site IDispatch", client, &IID_IDispatch, S_OK, ambient},
+        {"ambient IUnknown", ambient, &IID_IUnknown, S_OK, client},
+        {"ambient IDispatch", ambient, &IID_IDispatch, S_OK, ambient},
+        {"ambient IOleWindow", ambient, &IID_IOleWindow, E_NOINTERFACE, nullptr},
+        {"events IUnknown", events, &IID_IUnknown, S_OK, events},
+        {"events IDispatch", events, &IID_IDispatch, S_OK, events},
+        {"events DWebBrowserEvents2", events, &DIID_DWebBrowserEvents2, S_OK, events},
+        {"events IOleClientSite", events, &IID_IOleClientSite, E_NOINTERFACE, nullptr},
         {"frame IUnknown", frame, &IID_IUnknown, E_NOTIMPL, nullptr},
         {"frame IOleInPlaceFrame", frame, &IID_IOleInPlaceFrame, E_NOTIMPL, nullptr},
         {"storage IUnknown", storage, &IID_IUnknown, S_OK, storage},
@@ -262,10 +278,137 @@ TEST_F(BrowserTest, QueryInterfaceAnswersAndNullsTheOutPointerOnRefusal)
         EXPECT_EQ(c.object->QueryInterface(*c.iid, nullptr), c.object == frame ? E_NOTIMPL : E_POINTER) << c.label;
     }
     // Nothing is counted: the objects live as long as their pane.
-    for (IUnknown* object : {client, inPlace, ui, frame, storage}) {
+    for (IUnknown* object : {client, inPlace, ui, frame, storage, ambient, events}) {
         EXPECT_EQ(object->AddRef(), 1u);
         EXPECT_EQ(object->Release(), 1u);
     }
+}
+
+// The download control the page engine asks its site for when it loads a document.
+HRESULT AskDownloadControl(IDispatch* ambient, VARIANT* result, WORD how = DISPATCH_PROPERTYGET,
+                           DISPID property = DISPID_AMBIENT_DLCONTROL)
+{
+    DISPPARAMS none{};
+    return ambient->Invoke(property, IID_NULL, LOCALE_USER_DEFAULT, how, &none, result, nullptr, nullptr);
+}
+
+constexpr long kNotePageFlags = DLCTL_DLIMAGES | DLCTL_VIDEOS | DLCTL_BGSOUNDS | DLCTL_NO_SCRIPTS | DLCTL_NO_JAVA |
+                                DLCTL_NO_RUNACTIVEXCTLS | DLCTL_NO_DLACTIVEXCTLS;
+
+// Note pages (rendered notes and the image page, both ours) load without scripts, Java and ActiveX controls;
+// every other page keeps the engine's own settings.
+TEST_F(BrowserTest, NotePagesLoadWithoutScriptsOrControls)
+{
+    void* out = nullptr;
+    ASSERT_EQ(host->clientSite.QueryInterface(IID_IDispatch, &out), S_OK);
+    IDispatch* ambient = static_cast<IDispatch*>(out);
+    struct Case {
+        std::string address;
+        bool restricted;
+    };
+    const std::string page = InFolder("temp\\fw1A2B.tmp.html");
+    std::string url = "file:///" + page;
+    std::replace(url.begin(), url.end(), '\\', '/');
+    const Case cases[] = {
+        {page, true}, {InFolder("temp.html"), true},  // the image page
+        {url, true},  {InFolder("temp\\fwupdate.log"), false}, {InFolder("page.html"), false}, {"about:blank", false},
+        {page, true},
+    };
+    for (const Case& c : cases) {
+        ASSERT_EQ(pw::NavigatePane(pane, c.address), pw::NavigateResult::Ok) << c.address;
+        Pump();
+        VARIANT result{};
+        if (c.restricted) {
+            ASSERT_EQ(AskDownloadControl(ambient, &result), S_OK) << c.address;
+            EXPECT_EQ(result.vt, VT_I4) << c.address;
+            EXPECT_EQ(result.lVal, kNotePageFlags) << c.address;
+        } else {
+            EXPECT_EQ(AskDownloadControl(ambient, &result), DISP_E_MEMBERNOTFOUND) << c.address;
+            EXPECT_EQ(result.vt, VT_EMPTY) << c.address;
+        }
+    }
+    VARIANT result{};
+    EXPECT_EQ(AskDownloadControl(ambient, &result, DISPATCH_PROPERTYGET, DISPID_AMBIENT_USERAGENT),
+              DISP_E_MEMBERNOTFOUND);
+    EXPECT_EQ(AskDownloadControl(ambient, &result, DISPATCH_METHOD), DISP_E_MEMBERNOTFOUND);
+    EXPECT_EQ(AskDownloadControl(ambient, nullptr), E_POINTER);
+    // The ambient properties belong to the site: the same object for IUnknown.
+    EXPECT_EQ(ambient->QueryInterface(IID_IUnknown, &out), S_OK);
+    EXPECT_EQ(out, static_cast<IOleClientSite*>(&host->clientSite));
+}
+
+// The control's BeforeNavigate2 as it calls it: the arguments in reverse order, the address by reference.
+void AnnounceNavigation(pw::BrowserHost& host, IDispatch* browser, const wchar_t* address)
+{
+    pw::Bstr text(address);
+    VARIANT url;
+    VariantInit(&url);
+    url.vt = VT_BSTR;
+    url.bstrVal = text.get();
+    VARIANT arguments[7];
+    for (VARIANT& v : arguments) VariantInit(&v);
+    arguments[6].vt = VT_DISPATCH;
+    arguments[6].pdispVal = browser;
+    arguments[5].vt = VT_BYREF | VT_VARIANT;
+    arguments[5].pvarVal = &url;
+    DISPPARAMS params{arguments, nullptr, 7, 0};
+    EXPECT_EQ(host.events.Invoke(DISPID_BEFORENAVIGATE2, IID_NULL, LOCALE_USER_DEFAULT, DISPATCH_METHOD, &params,
+                                 nullptr, nullptr, nullptr),
+              S_OK);
+}
+
+TEST_F(BrowserTest, OnlyTheTopLevelPageDecidesTheDownloadControl)
+{
+    pw::ComPtr<IWebBrowser2> browser = pw::WebBrowserOf(pane);
+    ASSERT_TRUE(browser);
+    const std::wstring page = L"file:///" + std::wstring(Folder().begin(), Folder().end()) + L"temp/fw12.tmp.html";
+    struct Case {
+        IDispatch* navigating;  // the browser object the event names
+        const wchar_t* address;
+        bool restricted;
+    };
+    const Case cases[] = {
+        {browser.get(), page.c_str(), true},
+        {&host->ambient, L"http://example.com/", true},  // a frame of the note page
+        {browser.get(), L"http://example.com/", false},
+        {nullptr, page.c_str(), true},  // no browser named: the page itself
+    };
+    for (const Case& c : cases) {
+        AnnounceNavigation(*host, c.navigating, c.address);
+        VARIANT result{};
+        const std::string label(c.address, c.address + std::wcslen(c.address));
+        EXPECT_EQ(AskDownloadControl(&host->ambient, &result), c.restricted ? S_OK : DISP_E_MEMBERNOTFOUND) << label;
+        EXPECT_EQ(result.lVal, c.restricted ? kNotePageFlags : 0) << label;
+    }
+    DISPPARAMS none{};  // an event without its arguments changes nothing
+    EXPECT_EQ(
+        host->events.Invoke(DISPID_BEFORENAVIGATE2, IID_NULL, 0, DISPATCH_METHOD, &none, nullptr, nullptr, nullptr),
+        S_OK);
+    VARIANT result{};
+    EXPECT_EQ(AskDownloadControl(&host->ambient, &result), S_OK);
+}
+
+TEST(PageSecurity, LocalPathOfAnAddress)
+{
+    struct Case {
+        const char* address;
+        const char* path;
+    };
+    const Case cases[] = {
+        {"file:///C:/notes/a%20b.html", "C:\\notes\\a b.html"},
+        {"FILE:///c:/x", "c:\\x"},
+        {"file://C:/x", "C:\\x"},
+        {"file:C:/x", "C:\\x"},
+        {"file://server/share/x.html", "\\\\server\\share\\x.html"},
+        {"file:///C:/100%", "C:\\100%"},
+        {"file:///C:/%4x%zz", "C:\\%4x%zz"},
+        {"file:///C:/%41%2f", "C:\\A\\"},
+        {"C:\\plain\\fw1.tmp.html", "C:\\plain\\fw1.tmp.html"},
+        {"about:blank", "about:blank"},
+        {"http://example.com/a%20b", "http://example.com/a%20b"},
+        {"", ""},
+    };
+    for (const Case& c : cases) EXPECT_EQ(pw::LocalPathOf(c.address), c.path) << c.address;
 }
 
 TEST_F(BrowserTest, ResizeIsRememberedAsTheLastPaneSize)

@@ -1,6 +1,7 @@
 // Start-up, placement, timers, status messages, first launch and exit, on the real main window.
 #include <windows.h>
 #include <commctrl.h>
+#include <urlmon.h>
 
 #include "gui_harness.h"
 #include "notes/win/document.h"
@@ -190,6 +191,14 @@ TEST_F(StartupTest, StatusMessageIsDroppedWhenAnotherWindowIsInFront)
     GetWindowTextA(pw::Main().panes.messageLine, text, sizeof(text));
     EXPECT_STRNE(text, "Note saved");
     DestroyWindow(other);
+}
+
+// Rendered notes are local files: in the local-machine zone they would run script and controls with the rights
+// of the machine. What the lockdown then blocks only Windows' own engine shows; here the switch itself is seen.
+TEST_F(StartupTest, LocksDownPagesOfTheLocalMachine)
+{
+    ASSERT_TRUE(Start());
+    EXPECT_EQ(CoInternetIsFeatureEnabled(FEATURE_LOCALMACHINE_LOCKDOWN, GET_FEATURE_FROM_PROCESS), S_OK);
 }
 
 TEST_F(StartupTest, FirstLaunchSwitchesToViewModeOnce)

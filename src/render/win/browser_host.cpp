@@ -4,9 +4,12 @@
 //   -> IOleObject::DoVerb(OLEIVERB_SHOW, client site, pane, client rectangle)
 //        the control asks the client site for IOleInPlaceSite, calls CanInPlaceActivate, OnInPlaceActivate,
 //        GetWindowContext (our frame, the pane as frame window) and OnUIActivate
-//   -> QueryInterface(IWebBrowser2) -> left/top 0, width/height of the pane -> silent -> "about:blank".
+//   -> QueryInterface(IWebBrowser2) -> left/top 0, width/height of the pane -> silent
+//   -> the navigation events connected to the host's events object -> "about:blank".
 // Before every navigation the control asks the client site for IDocHostUIHandler and calls TranslateUrl
-// (browser_ui.cpp). Un-embedding: IOleObject::Close(OLECLOSE_NOSAVE), Release, then the record is freed.
+// (browser_ui.cpp); each page it loads asks the client site's IDispatch for the download control
+// (browser_ambient.cpp). Un-embedding: events disconnected, IOleObject::Close(OLECLOSE_NOSAVE), Release, then
+// the record is freed.
 #include "render/win/browser_host.h"
 
 #include "render/win/browser_pane.h"
@@ -73,6 +76,7 @@ bool Activate(BrowserHost& host)
     web->put_Height(client.bottom);
     // Script errors of a page are the page's business: no dialogs over the note.
     web->put_Silent(VARIANT_TRUE);
+    ListenToNavigations(host);
     return true;
 }
 
@@ -101,6 +105,8 @@ HRESULT HostClientSite::QueryInterface(REFIID iid, void** out)
         *out = static_cast<IOleInPlaceSite*>(&host_.inPlaceSite);
     } else if (IsEqualIID(iid, IID_IDocHostUIHandler)) {
         *out = static_cast<IDocHostUIHandler*>(&host_.uiHandler);
+    } else if (IsEqualIID(iid, IID_IDispatch)) {
+        *out = static_cast<IDispatch*>(&host_.ambient);
     } else {
         return NoInterface(out);
     }
@@ -182,6 +188,7 @@ void UnembedBrowser(HWND pane)
 {
     BrowserHost* host = HostOf(pane);
     if (!host) return;
+    StopListening(*host);
     if (host->browser) {
         host->browser->Close(OLECLOSE_NOSAVE);
         host->browser.reset();

@@ -8,6 +8,7 @@
 #include <mshtmhst.h>
 
 #include <memory>
+#include <string>
 
 #include "render/win/com_ptr.h"
 
@@ -110,11 +111,55 @@ private:
     BrowserHost& host_;
 };
 
+// The control only ever invokes by DISPID: no type information, no names.
+class DispatchByIdOnly : public IDispatch {
+public:
+    HRESULT STDMETHODCALLTYPE GetTypeInfoCount(UINT* count) override;
+    HRESULT STDMETHODCALLTYPE GetTypeInfo(UINT, LCID, ITypeInfo** info) override;
+    HRESULT STDMETHODCALLTYPE GetIDsOfNames(REFIID, LPOLESTR*, UINT, LCID, DISPID*) override;
+};
+
+// The site's ambient properties, asked through the client site's IDispatch: only the download control is
+// answered, and only for the program's own pages; every other page keeps the control's defaults.
+class HostAmbient final : public DispatchByIdOnly {
+public:
+    explicit HostAmbient(BrowserHost& host) : host_(host) {}
+    HRESULT STDMETHODCALLTYPE QueryInterface(REFIID iid, void** out) override;
+    ULONG STDMETHODCALLTYPE AddRef() override { return 1; }
+    ULONG STDMETHODCALLTYPE Release() override { return 1; }
+    HRESULT STDMETHODCALLTYPE Invoke(DISPID id, REFIID, LCID, WORD flags, DISPPARAMS*, VARIANT* result, EXCEPINFO*,
+                                     UINT*) override;
+
+private:
+    BrowserHost& host_;
+};
+
+// The control's navigation events (an object of its own): the address of each top-level navigation, announced
+// before the page is fetched, tells the ambient download control which page it is asked for.
+class HostEvents final : public DispatchByIdOnly {
+public:
+    explicit HostEvents(BrowserHost& host) : host_(host) {}
+    HRESULT STDMETHODCALLTYPE QueryInterface(REFIID iid, void** out) override;
+    ULONG STDMETHODCALLTYPE AddRef() override { return 1; }
+    ULONG STDMETHODCALLTYPE Release() override { return 1; }
+    HRESULT STDMETHODCALLTYPE Invoke(DISPID id, REFIID, LCID, WORD, DISPPARAMS* params, VARIANT*, EXCEPINFO*,
+                                     UINT*) override;
+
+private:
+    BrowserHost& host_;
+};
+
 // In this order: the browser object, the client site, the in-place site, the in-place frame, the pane window
-// and the document-host interface.
+// and the document-host interface; then what keeps note pages from running script.
 struct BrowserHost {
     explicit BrowserHost(HWND paneWindow)
-        : clientSite(*this), inPlaceSite(*this), inPlaceFrame(*this), pane(paneWindow), uiHandler(*this)
+        : clientSite(*this),
+          inPlaceSite(*this),
+          inPlaceFrame(*this),
+          pane(paneWindow),
+          uiHandler(*this),
+          ambient(*this),
+          events(*this)
     {
     }
     BrowserHost(const BrowserHost&) = delete;
@@ -126,7 +171,15 @@ struct BrowserHost {
     HostInPlaceFrame inPlaceFrame;
     HWND pane;
     HostUiHandler uiHandler;
+    HostAmbient ambient;
+    HostEvents events;
+    DWORD eventsCookie = 0;  // the control's events reach `events` while this is not 0
+    std::string navigating;  // the address of the latest top-level navigation
 };
+
+// Connects the host's events to its browser object's navigation events, and disconnects them.
+void ListenToNavigations(BrowserHost& host);
+void StopListening(BrowserHost& host);
 
 // The storage every browser object is created with: the control insists on one and never writes to it.
 IStorage& SharedBrowserStorage();

@@ -16,12 +16,18 @@ namespace {
 
 constexpr int kMaxDeletions = 501;
 
+// In its long form: the browser may report a page by either name, and callers compare against this one.
 std::string TempFolder()
 {
     char buffer[246] = {};
     DWORD n = GetTempPathA(sizeof(buffer), buffer);
     if (n == 0 || n >= sizeof(buffer)) return {};
-    return std::string(buffer, n);
+    char longName[246] = {};
+    const DWORD longLength = GetLongPathNameA(buffer, longName, sizeof(longName));
+    std::string folder =
+        longLength > 0 && longLength < sizeof(longName) ? std::string(longName, longLength) : std::string(buffer, n);
+    if (folder.back() != '\\') folder += '\\';
+    return folder;
 }
 
 }  // namespace
@@ -34,6 +40,12 @@ bool IsRenderTempName(const std::string& name)
     if (i == 2) return false;
     std::string rest = name.substr(i);
     return EqualsNoCase(rest, ".tmp") || EqualsNoCase(rest, ".tmp.html");
+}
+
+bool IsRenderTempPage(const std::string& path)
+{
+    const std::string folder = TempFolder();
+    return !folder.empty() && EqualsNoCase(FolderOf(path), folder) && IsRenderTempName(FileNameOf(path));
 }
 
 std::string RenderTempPath()

@@ -11,5 +11,8 @@ std::string RenderTempPath();
 int DeleteRenderTempFiles();
 // Whether a file name is one of ours: "fw", one to four hex digits, ".tmp", optionally ".html".
 bool IsRenderTempName(const std::string& name);
+// Whether a path names a page of that form directly inside the temporary folder (names compared without
+// regard to case).
+bool IsRenderTempPage(const std::string& path);
 
 }  // namespace pw

@@ -112,6 +112,11 @@ const std::string& ShownPageAddress()
     return State().shownAddress;
 }
 
+std::string ImagePagePath()
+{
+    return ProgramFolder() + kImagePageName;
+}
+
 bool ShowImagePage(HWND pane, const std::string& imagePath)
 {
     std::string page;
@@ -126,7 +131,7 @@ bool ShowImagePage(HWND pane, const std::string& imagePath)
     } else {
         page = PlainImagePage(imagePath);
     }
-    const std::string pagePath = ProgramFolder() + kImagePageName;
+    const std::string pagePath = ImagePagePath();
     if (!WriteBytes(pagePath, page)) {
         StatusMessage("Error writing temp file");
         return false;
