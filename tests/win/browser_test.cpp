@@ -295,8 +295,8 @@ HRESULT AskDownloadControl(IDispatch* ambient, VARIANT* result, WORD how = DISPA
 constexpr long kNotePageFlags = DLCTL_DLIMAGES | DLCTL_VIDEOS | DLCTL_BGSOUNDS | DLCTL_NO_SCRIPTS | DLCTL_NO_JAVA |
                                 DLCTL_NO_RUNACTIVEXCTLS | DLCTL_NO_DLACTIVEXCTLS;
 
-// Note pages (rendered notes and the image page, both ours) load without scripts, Java and ActiveX controls;
-// every other page keeps the engine's own settings.
+// Rendered note pages load without scripts, Java and ActiveX controls; every other page keeps the engine's own
+// settings.
 TEST_F(BrowserTest, NotePagesLoadWithoutScriptsOrControls)
 {
     void* out = nullptr;
@@ -310,8 +310,14 @@ TEST_F(BrowserTest, NotePagesLoadWithoutScriptsOrControls)
     std::string url = "file:///" + page;
     std::replace(url.begin(), url.end(), '\\', '/');
     const Case cases[] = {
-        {page, true}, {InFolder("temp.html"), true},  // the image page
-        {url, true},  {InFolder("temp\\fwupdate.log"), false}, {InFolder("page.html"), false}, {"about:blank", false},
+        {page, true},
+        {InFolder("temp.html"), false},  // the image page sizes its image with a style expression
+        {url, true},
+        {InFolder("temp\\fwupdate.log"), false},
+        {InFolder("temp\\FW1A2B.TMP.HTML"), true},
+        {InFolder("temp\\sub\\fw1A2B.tmp.html"), false},
+        {InFolder("page.html"), false},
+        {"about:blank", false},
         {page, true},
     };
     for (const Case& c : cases) {

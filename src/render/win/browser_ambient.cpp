@@ -80,7 +80,7 @@ HRESULT HostAmbient::QueryInterface(REFIID iid, void** out)
 HRESULT HostAmbient::Invoke(DISPID id, REFIID, LCID, WORD flags, DISPPARAMS*, VARIANT* result, EXCEPINFO*, UINT*)
 {
     // "Member not found" leaves a property at the control's default.
-    if (id != DISPID_AMBIENT_DLCONTROL || !(flags & DISPATCH_PROPERTYGET) || !IsOwnPage(host_.navigating))
+    if (id != DISPID_AMBIENT_DLCONTROL || !(flags & DISPATCH_PROPERTYGET) || !IsNotePage(host_.navigating))
         return DISP_E_MEMBERNOTFOUND;
     if (!result) return E_POINTER;
     VariantInit(result);

@@ -120,7 +120,7 @@ public:
 };
 
 // The site's ambient properties, asked through the client site's IDispatch: only the download control is
-// answered, and only for the program's own pages; every other page keeps the control's defaults.
+// answered, and only for note pages; every other page keeps the control's defaults.
 class HostAmbient final : public DispatchByIdOnly {
 public:
     explicit HostAmbient(BrowserHost& host) : host_(host) {}

@@ -1,6 +1,6 @@
 // A note may carry a "saved from" comment that moves its page out of the local-machine zone, where the lockdown
-// no longer applies: the download control that the site answers for our own pages is what keeps script away
-// from them in every zone.
+// no longer applies: the download control that the site answers for note pages is what keeps script away from
+// them in every zone.
 #include "render/win/page_security.h"
 
 #include <windows.h>
@@ -10,7 +10,6 @@
 #include <cctype>
 
 #include "render/win/render_temp.h"
-#include "render/win/web_view.h"
 #include "settings/text.h"
 
 namespace pw {
@@ -77,11 +76,9 @@ std::string LocalPathOf(const std::string& address)
     return path;
 }
 
-bool IsOwnPage(const std::string& address)
+bool IsNotePage(const std::string& address)
 {
-    if (address.empty()) return false;
-    const std::string path = LongPath(LocalPathOf(address));
-    return IsRenderTempPage(path) || EqualsNoCase(path, LongPath(ImagePagePath()));
+    return !address.empty() && IsRenderTempPage(LongPath(LocalPathOf(address)));
 }
 
 }  // namespace pw

@@ -10,13 +10,14 @@ namespace pw {
 // Turns on the local-machine lockdown for the process: local pages lose those rights, web pages keep theirs.
 bool LockDownLocalPages();
 
-// The download control the pane's site answers for our own pages: images, videos and background sounds, but no
+// The download control the pane's site answers for note pages: images, videos and background sounds, but no
 // scripts, Java or ActiveX controls, whatever zone the page claims to come from.
 long NotePageDownloadControl();
 
-// Whether an address (a path or a "file:" URL) names one of the program's own pages: a rendered note page in
-// the temporary folder or the image page in the program folder.
-bool IsOwnPage(const std::string& address);
+// Whether an address (a path or a "file:" URL) names a rendered note page: one of ours in the temporary folder.
+// The image page is not one: it holds no text of the user's, and it sizes the image with a style expression,
+// which runs as script.
+bool IsNotePage(const std::string& address);
 
 // The local path a "file:" URL names ("file:///C:/a%20b" -> "C:\a b"); any other address as it is.
 std::string LocalPathOf(const std::string& address);

@@ -112,11 +112,6 @@ const std::string& ShownPageAddress()
     return State().shownAddress;
 }
 
-std::string ImagePagePath()
-{
-    return ProgramFolder() + kImagePageName;
-}
-
 bool ShowImagePage(HWND pane, const std::string& imagePath)
 {
     std::string page;
@@ -131,7 +126,7 @@ bool ShowImagePage(HWND pane, const std::string& imagePath)
     } else {
         page = PlainImagePage(imagePath);
     }
-    const std::string pagePath = ImagePagePath();
+    const std::string pagePath = ProgramFolder() + kImagePageName;
     if (!WriteBytes(pagePath, page)) {
         StatusMessage("Error writing temp file");
         return false;

@@ -23,9 +23,7 @@ bool BrowserPaneBusy();
 void ShowPage(HWND pane, PageKind kind, const std::string& address);
 // The address the pane was last sent to by ShowPage.
 const std::string& ShownPageAddress();
-// Where the image page is written: "temp.html" in the program folder.
-std::string ImagePagePath();
-// Writes the image page for the image and shows it; "Error writing temp file" when the
+// Writes "temp.html" in the program folder for the image and shows it; "Error writing temp file" when the
 // page cannot be written.
 bool ShowImagePage(HWND pane, const std::string& imagePath);
 
