@@ -349,7 +349,9 @@ TEST(ViewPageText, FollowsTheSettingsFile)
               "<link rel=\"stylesheet\" href=\"file://C:\\P\\support\\dark.css\" type=\"text/css\">\n"
               "</head><body>\n<table id='imgtable'><td><img src='C:\\n\\p.png'></td></table></body></html>");
     image.styleSheetName = "markup.css";
-    EXPECT_EQ(pw::ViewPageText(image, store), pw::PlainImagePage("C:\\n\\p.png"));
+    EXPECT_EQ(pw::ViewPageText(image, store),
+              "<html><head><title>image</title><style> img {max-width: expression(document.body.clientWidth)}"
+              "</style></head><body><center><table ><td ><img src='C:\\n\\p.png'></td></table></center></body></html>");
 
     pw::ViewPageInput html{"C:\\n\\page.html", "<b>as is</b>", "C:\\n", "", "markup.css"};
     EXPECT_EQ(pw::ViewPageText(html, store), "<b>as is</b>");

@@ -82,9 +82,11 @@ TEST(PlacementTest, EdgesAreClampedToTheScreen)
 TEST(PlacementTest, WrittenTextRestoresTheSamePlace)
 {
     PlacementRecord p{0, 1, 0, 0, -1, -1, 30, 40, 1030, 740};
-    RestoreDecision d = DecideRestore(SplitCommaList(WindowPositionText(p)), kScreen, 1);
+    const std::string text = WindowPositionText(p);
+    EXPECT_EQ(text, "0,1,0,0,-1,-1,30,40,1030,740");
+    RestoreDecision d = DecideRestore(SplitCommaList(text), kScreen, 1);
     ASSERT_FALSE(d.justShow);
-    EXPECT_EQ(WindowPositionText(d.placement), WindowPositionText(p));
+    EXPECT_EQ(WindowPositionText(d.placement), "0,1,0,0,-1,-1,30,40,1030,740");
 }
 
 }  // namespace
