@@ -208,7 +208,9 @@ std::string ReadIniValue(FileAccess& files, const std::string& path, std::string
 bool WriteIniValue(FileAccess& files, const std::string& path, std::string_view section, std::string_view key,
                    std::string_view value)
 {
-    IniText ini(files.ReadFile(path).value_or(std::string()));
+    const std::optional<std::string> bytes = files.ReadFile(path);
+    if (!bytes && files.FileExists(path)) return false;
+    IniText ini(bytes.value_or(std::string()));
     ini.SetValue(section, key, value);
     return files.ReplaceWhole(path, ini.Bytes());
 }

@@ -17,7 +17,9 @@ namespace pw {
 class FileAccess {
 public:
     virtual ~FileAccess() = default;
-    // The whole file, or nullopt when it does not exist. A file that exists but cannot be read gives "".
+    // The whole file, or nullopt when it does not exist or cannot be read (held open by another program,
+    // denied). FileExists tells the two apart: a file that exists but cannot be read must never be taken for
+    // an empty one, or a write built on that reading would replace everything it holds.
     virtual std::optional<std::string> ReadFile(const std::string& path) = 0;
     // Replaces the file with these bytes so that a crash leaves the old or the new content, never a mix.
     virtual bool ReplaceWhole(const std::string& path, std::string_view bytes) = 0;
@@ -63,10 +65,12 @@ private:
 // Every CR and LF becomes a blank: a line break inside a name or value would start a new entry of the file.
 std::string FlattenLineBreaks(std::string_view text);
 
-// Reads one value of an INI file (the private-profile string query); the default when file or key is missing.
+// Reads one value of an INI file (the private-profile string query); the default when the file is missing
+// or cannot be read, or the key is missing.
 std::string ReadIniValue(FileAccess& files, const std::string& path, std::string_view section, std::string_view key,
                          std::string_view fallback);
-// Writes one value into an INI file, creating the file when missing.
+// Writes one value into an INI file, creating the file when missing. A file that exists but cannot be read
+// is left untouched and the write fails.
 bool WriteIniValue(FileAccess& files, const std::string& path, std::string_view section, std::string_view key,
                    std::string_view value);
 

@@ -51,6 +51,7 @@ void SettingsStore::Load(const std::string& path)
     std::lock_guard<std::recursive_mutex> hold(lock_);
     path_ = Cut(path);
     entries_.clear();
+    // A file that cannot be read loads nothing, as a missing one; writes refuse to replace it.
     const std::optional<std::string> bytes = files_.ReadFile(path_);
     if (!bytes) return;
     const IniText ini(*bytes);
@@ -212,6 +213,18 @@ bool SettingsStore::DeleteSection(const std::string& file, std::string_view sect
         IniText ini(*bytes);
         if (!ini.DropSection(section)) return true;
         written = files_.ReplaceWhole(file, ini.Bytes());
+    }
+    if (!written) ReportWriteFailure(file);
+    return written;
+}
+
+bool SettingsStore::SetFileOnly(const std::string& file, std::string_view section, std::string_view key,
+                                std::string_view value)
+{
+    bool written = false;
+    {
+        std::lock_guard<std::recursive_mutex> hold(lock_);
+        written = WriteIniValue(files_, file, section, key, FlattenLineBreaks(value));
     }
     if (!written) ReportWriteFailure(file);
     return written;

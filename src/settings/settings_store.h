@@ -59,10 +59,14 @@ public:
              std::string_view comment = {});
     bool SetGeneral(std::string_view key, std::string_view value);
     bool SetGeneralInt(std::string_view key, long long value);
+    // Writes an entry into an INI file whose entries the store does not hold (a per-file or per-folder
+    // file): memory is not touched; a failure is reported like any other. Returns whether the file was written.
+    bool SetFileOnly(const std::string& file, std::string_view section, std::string_view key, std::string_view value);
     // Rewrites the file without that section (header matched as a line prefix, case ignored).
     bool DeleteSection(const std::string& file, std::string_view section);
 
-    // Called with the file path when writing the settings file fails (the shell shows it once).
+    // Called with the file path when writing a settings or info file fails, or when a write is refused
+    // because the file exists but cannot be read (the shell shows it once).
     void OnWriteFailure(std::function<void(const std::string&)> report) { onWriteFailure_ = std::move(report); }
 
     std::vector<SettingsEntry> Snapshot() const;

@@ -141,5 +141,18 @@ TEST(IniFile, ReadAndWriteThroughFileAccess)
     EXPECT_EQ(ReadIniValue(files, path, "General", "Empty", "dflt"), "");
 }
 
+TEST(IniFile, AFileThatCannotBeReadIsNeverRewritten)
+{
+    test::MemoryFiles files;
+    const std::string path = "C:\\notes\\x.txt.fw";
+    const std::string text = "[General]\r\nFileName=C:\\notes\\x.txt\r\nkeywords=work\r\n";
+    files.files[path] = text;
+    files.unreadable.insert(path);
+    EXPECT_FALSE(WriteIniValue(files, path, "General", "FileName", "C:\\notes\\x.txt"));
+    EXPECT_EQ(files.writeAttempts, 0);
+    EXPECT_EQ(files.Text(path), text);
+    EXPECT_EQ(ReadIniValue(files, path, "General", "keywords", "dflt"), "dflt");
+}
+
 }  // namespace
 }  // namespace pw

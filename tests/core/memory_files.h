@@ -1,9 +1,11 @@
 // A file system in memory for tests of code that reads and writes through pw::FileAccess. It can be told
-// to refuse writes, and it counts them, so tests can check that failures are reported and nothing is lost.
+// to refuse writes or to deny reading a file that exists (held open by another program), and it counts
+// writes, so tests can check that failures are reported and nothing is lost.
 #pragma once
 
 #include <map>
 #include <optional>
+#include <set>
 #include <string>
 #include <string_view>
 
@@ -16,7 +18,7 @@ public:
     std::optional<std::string> ReadFile(const std::string& path) override
     {
         const auto found = files.find(path);
-        if (found == files.end()) return std::nullopt;
+        if (found == files.end() || unreadable.count(path) != 0) return std::nullopt;
         return found->second;
     }
 
@@ -38,6 +40,7 @@ public:
     }
 
     std::map<std::string, std::string> files;
+    std::set<std::string> unreadable;  // files that exist but cannot be read
     bool failWrites = false;
     int writeAttempts = 0;
 };

@@ -215,6 +215,31 @@ TEST_F(SettingsStoreTest, FailedWritesAreReported)
     EXPECT_EQ(reports.size(), 3u);
 }
 
+TEST_F(SettingsStoreTest, AFileThatCannotBeReadIsNeverRebuilt)
+{
+    const std::string text = "[General]\r\nAutoSave=2\r\nListWidth=200\r\n[BasicRoots]\r\nC:\\=C\r\n";
+    std::vector<std::string> reports;
+    store.OnWriteFailure([&](const std::string& file) { reports.push_back(file); });
+    for (bool loadedFirst : {true, false}) {
+        reports.clear();
+        files.unreadable.clear();
+        if (loadedFirst) {
+            LoadText(text);  // held by another program only after start-up
+        } else {
+            files.files[kIni] = text;
+        }
+        files.unreadable.insert(kIni);
+        if (!loadedFirst) store.Load(kIni);  // held at start-up: nothing loads, the file still exists
+        EXPECT_EQ(store.Snapshot().size(), loadedFirst ? 3u : 0u);
+        store.SetGeneralInt("ListWidth", 300);
+        store.Set(kIni, "BasicRoots", "D:\\work", "Work", ".md");
+        EXPECT_FALSE(store.DeleteSection(kIni, "BasicRoots"));
+        EXPECT_EQ(files.writeAttempts, 0) << loadedFirst;
+        EXPECT_EQ(files.Text(kIni), text) << loadedFirst;
+        EXPECT_EQ(reports, (std::vector<std::string>{kIni, kIni})) << loadedFirst;
+    }
+}
+
 TEST(SettingsFile, NamedAfterTheProgram)
 {
     EXPECT_EQ(SettingsFileFor("C:\\Program Files\\Pagewick\\pagewick.exe"),

@@ -6,7 +6,6 @@
 #include "library/roots.h"
 #include "library/win/library_state.h"
 #include "notes/note_text.h"
-#include "settings/ini_file.h"
 #include "settings/win/settings_win.h"
 
 namespace pw {
@@ -33,8 +32,8 @@ std::string InfoFileFor(const std::string& filePath)
     if (!found) return {};
     std::string path = *found;
     ExpandPath(path, MachinePaths());
-    // Written straight to the info file: the settings store's memory holds the program's own settings only.
-    if (!withOriginal) WriteIniValue(RealFiles(), path, "General", "FileName", filePath);
+    // Written to the info file alone: the settings store's memory holds the program's own settings only.
+    if (!withOriginal) Settings().SetFileOnly(path, "General", "FileName", filePath);
     return path;
 }
 

@@ -26,21 +26,26 @@ std::string ModuleFile()
 std::optional<std::string> Win32FileAccess::ReadFile(const std::string& path)
 {
     DWORD error = 0;
-    auto bytes = ReadWholeFile(path, &error);
-    if (bytes) return bytes;
-    // A file that exists but cannot be read counts as existing (and empty).
-    if (PathExists(path)) return std::string();
-    return std::nullopt;
+    std::optional<std::string> bytes = ReadWholeFile(path, &error);
+    if (!bytes) SetLastError(error);
+    return bytes;
 }
 
 bool Win32FileAccess::ReplaceWhole(const std::string& path, std::string_view bytes)
 {
-    return ReplaceFileSafely(path, bytes);
+    DWORD error = 0;
+    if (ReplaceFileSafely(path, bytes, &error)) return true;
+    // Clean-up after a failed replace may overwrite the last error: the report names the one that counted.
+    SetLastError(error);
+    return false;
 }
 
 bool Win32FileAccess::FileExists(const std::string& path)
 {
-    return PathExists(path);
+    const DWORD error = GetLastError();
+    const bool exists = PathExists(path);
+    SetLastError(error);
+    return exists;
 }
 
 void SetProgramFile(const std::string& path)

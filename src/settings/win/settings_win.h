@@ -10,6 +10,8 @@ namespace pw {
 // Real files, replaced safely.
 class Win32FileAccess : public FileAccess {
 public:
+    // Failures leave the system's error code as the last error, and FileExists keeps it: the report of a
+    // refused or failed write names the error that counted.
     std::optional<std::string> ReadFile(const std::string& path) override;
     bool ReplaceWhole(const std::string& path, std::string_view bytes) override;
     bool FileExists(const std::string& path) override;
