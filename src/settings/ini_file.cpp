@@ -9,6 +9,8 @@ namespace pw {
 
 namespace {
 
+constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
+
 std::string_view TrimBlanks(std::string_view text)
 {
     while (!text.empty() && (text.front() == ' ' || text.front() == '\t')) text.remove_prefix(1);
@@ -57,6 +59,9 @@ std::string FlattenLineBreaks(std::string_view text)
 
 IniText::IniText(std::string_view bytes)
 {
+    // Editors that save UTF-8 put the mark first; left in the first line it would hide the first section.
+    byteOrderMark_ = bytes.starts_with(kByteOrderMark);
+    if (byteOrderMark_) bytes.remove_prefix(kByteOrderMark.size());
     if (bytes.empty()) return;
     crlf_ = bytes.find("\r\n") != std::string_view::npos || bytes.find('\n') == std::string_view::npos;
     finalNewline_ = bytes.back() == '\n';
@@ -75,7 +80,7 @@ IniText::IniText(std::string_view bytes)
 std::string IniText::Bytes() const
 {
     const char* eol = crlf_ ? "\r\n" : "\n";
-    std::string out;
+    std::string out(byteOrderMark_ ? kByteOrderMark : std::string_view());
     for (std::size_t i = 0; i < lines_.size(); ++i) {
         if (i > 0) out += eol;
         out += lines_[i];

@@ -2,8 +2,9 @@
 // stays portable: the Win32 layer reads and replaces real files safely, tests use memory.
 //
 // File format: "[section]" lines start sections; "key=value" lines are entries; a line without "=" is a key
-// with an empty value. Section and key names compare without regard to case. Writing keeps every other byte
-// of the file as it was (comments, order, blank lines, unknown sections).
+// with an empty value. Section and key names compare without regard to case. A UTF-8 byte-order mark at the
+// start is not part of the first line. Writing keeps every other byte of the file as it was (the mark,
+// comments, order, blank lines, unknown sections).
 #pragma once
 
 #include <optional>
@@ -60,6 +61,7 @@ private:
     std::vector<std::string> lines_;  // without their line ends
     bool crlf_ = true;                // line end style of the file, kept when it is written back
     bool finalNewline_ = true;
+    bool byteOrderMark_ = false;
 };
 
 // Every CR and LF becomes a blank: a line break inside a name or value would start a new entry of the file.

@@ -12,8 +12,13 @@ namespace {
 
 TEST(IniFile, BytesRoundTripUnchanged)
 {
-    const char* files[] = {"", "[General]\r\nAutoSave=2\r\n", "; note\n[General]\nA = 1 \n\n[keywords]\nwork\n",
-                           "[General]\r\nA=1", "text before any section\r\n[S]\r\n\r\n\r\n"};
+    const char* files[] = {"",
+                           "[General]\r\nAutoSave=2\r\n",
+                           "; note\n[General]\nA = 1 \n\n[keywords]\nwork\n",
+                           "[General]\r\nA=1",
+                           "text before any section\r\n[S]\r\n\r\n\r\n",
+                           "\xEF\xBB\xBF",
+                           "\xEF\xBB\xBF[General]\r\nA=1\r\n"};
     for (const char* bytes : files) EXPECT_EQ(IniText(bytes).Bytes(), bytes) << bytes;
 }
 
@@ -139,6 +144,24 @@ TEST(IniFile, ReadAndWriteThroughFileAccess)
     files.failWrites = true;
     EXPECT_FALSE(WriteIniValue(files, path, "General", "IndexFile", "x"));
     EXPECT_EQ(ReadIniValue(files, path, "General", "Empty", "dflt"), "");
+}
+
+TEST(IniFile, AByteOrderMarkIsSkippedOnReadingAndKeptOnWriting)
+{
+    const std::string mark = "\xEF\xBB\xBF";
+    IniText ini(mark + "[General]\r\nA=1\r\n[Other]\r\nB=2\r\n");
+    EXPECT_EQ(ini.SectionNames(), (std::vector<std::string>{"General", "Other"}));
+    EXPECT_EQ(ini.Value("General", "A"), "1");
+    ini.SetValue("General", "C", "3");
+    EXPECT_EQ(ini.Bytes(), mark + "[General]\r\nA=1\r\nC=3\r\n[Other]\r\nB=2\r\n");
+
+    IniText roots(mark + "[BasicRoots]\r\nC:\\=C\r\n[General]\r\nA=1\r\n");
+    EXPECT_TRUE(roots.DropSection("BasicRoots"));
+    EXPECT_EQ(roots.Bytes(), mark + "[General]\r\nA=1\r\n");
+
+    IniText bare(mark);
+    bare.SetValue("General", "A", "1");
+    EXPECT_EQ(bare.Bytes(), mark + "[General]\r\nA=1\r\n");
 }
 
 TEST(IniFile, AFileThatCannotBeReadIsNeverRewritten)

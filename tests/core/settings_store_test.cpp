@@ -240,6 +240,20 @@ TEST_F(SettingsStoreTest, AFileThatCannotBeReadIsNeverRebuilt)
     }
 }
 
+TEST_F(SettingsStoreTest, AByteOrderMarkKeepsTheFirstSection)
+{
+    const std::string mark = "\xEF\xBB\xBF";
+    LoadText(mark + "[General]\r\nListWidth=250\r\nAutoSave=5\r\n");
+    EXPECT_EQ(store.GetInt("ListWidth", 200), 250);
+    EXPECT_TRUE(store.SetGeneralInt("ListWidth", 300));
+    EXPECT_FALSE(store.SetGeneral("WordWrap", "0"));
+    EXPECT_EQ(files.Text(kIni), mark + "[General]\r\nListWidth=300\r\nAutoSave=5\r\nWordWrap=0\r\n");
+    store.Reload();
+    EXPECT_EQ(store.GetInt("ListWidth", 200), 300);
+    EXPECT_EQ(store.GetInt("AutoSave", 2), 5);
+    EXPECT_FALSE(store.GetBoolDefaultTrue("WordWrap"));
+}
+
 TEST(SettingsFile, NamedAfterTheProgram)
 {
     EXPECT_EQ(SettingsFileFor("C:\\Program Files\\Pagewick\\pagewick.exe"),
