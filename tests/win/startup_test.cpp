@@ -1,7 +1,6 @@
 // Start-up, placement, timers, status messages, first launch and exit, on the real main window.
 #include <windows.h>
 #include <commctrl.h>
-#include <urlmon.h>
 
 #include <memory>
 
@@ -194,14 +193,6 @@ TEST_F(StartupTest, StatusMessageIsDroppedWhenAnotherWindowIsInFront)
     char text[64] = {};
     GetWindowTextA(pw::Main().panes.messageLine, text, sizeof(text));
     EXPECT_STRNE(text, "Note saved");
-}
-
-// Rendered notes are local files: in the local-machine zone they would run script and controls with the rights
-// of the machine. What the lockdown then blocks only Windows' own engine shows; here the switch itself is seen.
-TEST_F(StartupTest, LocksDownPagesOfTheLocalMachine)
-{
-    ASSERT_TRUE(Start());
-    EXPECT_EQ(CoInternetIsFeatureEnabled(FEATURE_LOCALMACHINE_LOCKDOWN, GET_FEATURE_FROM_PROCESS), S_OK);
 }
 
 TEST_F(StartupTest, FirstLaunchSwitchesToViewModeOnce)

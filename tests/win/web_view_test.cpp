@@ -354,7 +354,7 @@ TEST_F(WebViewTest, NoteLinkWithoutANameOrAFolderEscapeDoesNothingHarmful)
 
 // Wine's control keeps no history without a page engine: the history step and the titles the pane shows
 // after it are supplied, everything after them runs for real.
-TEST_F(WebViewTest, BackAndForwardOpenTheNoteTheLandedPageNames)
+TEST_F(WebViewTest, BackAndForwardSelectTheNoteTheLandedPageNamesAndThePlaceFollows)
 {
     for (const char* name : {"a.md", "b.md", "c.md"}) WriteFile(Note(name), "x\n");
     WriteIni(
@@ -362,8 +362,10 @@ TEST_F(WebViewTest, BackAndForwardOpenTheNoteTheLandedPageNames)
         "[BasicRoots]\r\n" +
         notes + "=Notes;.md\r\n");
     ASSERT_TRUE(Start());
+    Command(CMD_TOGGLE_MODE);  // Back and Forward belong to the web viewer
     ASSERT_TRUE(pw::SelectAndOpenFile("c.md"));
     ASSERT_EQ(pw::CurrentPlace().file, "c.md");
+    ASSERT_EQ(pw::CurrentViewer(), pw::kWebViewer);
     struct Case {
         void (*step)();
         int command;
@@ -393,6 +395,7 @@ TEST_F(WebViewTest, BackAndForwardOpenTheNoteTheLandedPageNames)
         EXPECT_EQ(next, c.titles.size()) << c.opened;
         EXPECT_EQ(pw::SelectedFileName(), c.opened);
         EXPECT_EQ(pw::CurrentPlace().file, c.opened);
+        EXPECT_EQ(pw::CurrentViewer(), pw::kWebViewer) << "the landed page stays as it is";
     }
 }
 

@@ -191,6 +191,13 @@ void AddFileItem(const std::string& name)
     FillPane();
 }
 
+bool FollowShownFile(const std::string& name)
+{
+    if (!SelectFileByName(name)) return false;
+    CurrentPlace().file = name;
+    return true;
+}
+
 bool SelectAndOpenFile(const std::string& name)
 {
     if (!SelectFileByName(name)) return false;

@@ -38,5 +38,8 @@ void AddFileItem(const std::string& name);
 void OpenSelectedFile(OpenMode mode, bool focus, bool push);
 // Selects the named file and opens it (mode 1); false when the file pane has no such item.
 bool SelectAndOpenFile(const std::string& name);
+// The browser went Back or Forward to the page of this file: the file pane and the current place follow
+// it, without rendering the page again (which would cut the browser's history short).
+bool FollowShownFile(const std::string& name);
 
 }  // namespace pw

@@ -5,7 +5,6 @@
 #include <mshtml.h>
 
 #include "render/win/browser_host.h"
-#include "render/win/page_security.h"
 #include "render/win/wide_text.h"
 #include "settings/limits.h"
 #include "shell/ids.h"
@@ -86,8 +85,6 @@ std::string DefaultReadTitle(HWND pane)
 bool RegisterBrowserClass(HINSTANCE instance)
 {
     State().instance = instance;
-    // Before the first pane: every page the panes show from this machine's files is locked down.
-    LockDownLocalPages();
     WNDCLASSEXA wc{};
     wc.cbSize = sizeof(wc);
     wc.style = CS_HREDRAW | CS_VREDRAW;

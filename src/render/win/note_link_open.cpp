@@ -46,6 +46,7 @@ FileListAccess FileList()
     FileListAccess list = Access();
     if (!list.selectAndOpen) list.selectAndOpen = SelectAndOpenFile;
     if (!list.addItem) list.addItem = AddFileItem;
+    if (!list.followShown) list.followShown = FollowShownFile;
     return list;
 }
 

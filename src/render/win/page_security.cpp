@@ -1,6 +1,7 @@
-// A note may carry a "saved from" comment that moves its page out of the local-machine zone, where the lockdown
-// no longer applies: the download control that the site answers for note pages is what keeps script away from
-// them in every zone.
+// Rendered notes are local files in the temporary folder, and a note's text is anybody's: the download control
+// that the site answers for note pages keeps script, Java and ActiveX away from them in every zone (a note may
+// carry a "saved from" comment that moves its page to another zone). The process-wide local-machine lockdown is
+// not used: it would also stop the image page, which fits its picture with a style expression.
 #include "render/win/page_security.h"
 
 #include <windows.h>
@@ -49,11 +50,6 @@ std::string LongPath(const std::string& path)
 }
 
 }  // namespace
-
-bool LockDownLocalPages()
-{
-    return SUCCEEDED(CoInternetSetFeatureEnabled(FEATURE_LOCALMACHINE_LOCKDOWN, SET_FEATURE_ON_PROCESS, TRUE));
-}
 
 long NotePageDownloadControl()
 {

@@ -7,9 +7,6 @@
 
 namespace pw {
 
-// Turns on the local-machine lockdown for the process: local pages lose those rights, web pages keep theirs.
-bool LockDownLocalPages();
-
 // The download control the pane's site answers for note pages: images, videos and background sounds, but no
 // scripts, Java or ActiveX controls, whatever zone the page claims to come from.
 long NotePageDownloadControl();

@@ -89,7 +89,7 @@ void HistoryStep(int command)
     const std::string title = WaitForTitleChange(pane);
     // A rendered note's title is its file name, and the current place follows the page to that note; the
     // image page's "image" usually names nothing.
-    if (!title.empty()) FileList().selectAndOpen(title);
+    if (!title.empty()) FileList().followShown(title);
 }
 
 }  // namespace

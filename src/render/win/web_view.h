@@ -43,7 +43,8 @@ bool WebPageShown();
 bool ShownPageUsesStyleSheet();
 
 void PrintShownPage();
-// Back and Forward select and open the file list entry named by the title of the page they land on.
+// Back and Forward select the file list entry named by the title of the page they land on, and the current
+// place follows it.
 void BrowserBack();
 void BrowserForward();
 // Runs the control's Back or Forward for them (empty: BrowserCommand); tests stand in for a control that keeps
@@ -58,6 +59,7 @@ void HandleNoteLink();
 struct FileListAccess {
     std::function<bool(const std::string& name)> selectAndOpen;
     std::function<void(const std::string& name)> addItem;
+    std::function<bool(const std::string& name)> followShown;
 };
 void SetFileListAccess(FileListAccess access);  // empty members restore the real file pane
 // The access in force, every member set.
