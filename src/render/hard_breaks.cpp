@@ -40,18 +40,15 @@ std::string MarkdownHardBreaks(std::string_view text)
 {
     std::string out;
     out.reserve(text.size() + text.size() / 16);
-    std::string line;
     while (!text.empty()) {
         std::size_t length = NextLineLength(text);
         std::string_view piece = text.substr(0, length);
         text.remove_prefix(length);
         if (KeepsLineEnd(piece)) {
             out += piece;
-            continue;
+        } else {
+            AppendWithLineBreak(out, piece, BreakStyle::Markdown);
         }
-        line.assign(piece);
-        AppendLineBreak(line, BreakStyle::Markdown);
-        out += line;
     }
     return out;
 }

@@ -20,6 +20,8 @@ bool IsWebAddress(std::string_view text);
 // character and gains "<br/>\n" (Html) or "  \n" (Markdown), unless it then already ends with "<br/>" after
 // some other text. A line without a line end is left alone.
 void AppendLineBreak(std::string& line, BreakStyle style);
+// The same for a line that is appended to out, without copying it first.
+void AppendWithLineBreak(std::string& out, std::string_view line, BreakStyle style);
 
 // The href a wiki link target gets ("fw:Shopping%20List", or the web address itself).
 std::string WikiLinkHref(std::string_view target);

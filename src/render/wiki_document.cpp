@@ -11,6 +11,18 @@ namespace {
 
 constexpr std::string_view kBreakTag = "<br/>";
 
+bool EndsWithLineEnd(std::string_view line)
+{
+    return !line.empty() && (line.back() == '\n' || line.back() == '\r');
+}
+
+// What a line gets in place of its line end: nothing when it already ends with a break after some text.
+std::string_view BreakAfter(std::string_view body, BreakStyle style)
+{
+    if (body.size() > kBreakTag.size() && body.ends_with(kBreakTag)) return {};
+    return style == BreakStyle::Html ? "<br/>\n" : "  \n";
+}
+
 // The next piece: up to and including the next line feed, at most kMaxLine characters. The search for the line
 // feed looks no further than the piece can reach, so a huge line costs linear time.
 std::string_view NextPiece(std::string_view input, std::size_t at)
@@ -20,25 +32,12 @@ std::string_view NextPiece(std::string_view input, std::size_t at)
     return lineFeed == std::string_view::npos ? window : window.substr(0, lineFeed + 1);
 }
 
-// AppendLineBreak on a copy of line, written straight to out: most lines are unchanged, and copying each of
-// them first would cost an allocation per line.
-void AppendWithLineBreak(std::string& out, std::string_view line)
-{
-    if (line.empty() || (line.back() != '\n' && line.back() != '\r')) {
-        out += line;
-        return;
-    }
-    line.remove_suffix(1);
-    out += line;
-    if (line.size() > kBreakTag.size() && line.ends_with(kBreakTag)) return;
-    out += kBreakTag;
-    out += '\n';
-}
-
 std::string ConvertPieces(std::string_view input, bool addLineBreaks)
 {
     std::string out;
-    out.reserve(input.size() + input.size() / 4);
+    // Links and tags make a converted note longer than its text, often by half; memory reserved beyond what is
+    // written is never touched.
+    out.reserve(input.size() * 2);
     wiki::DocumentState state;
     wiki::LineWork work;
     for (std::size_t at = 0; at < input.size();) {
@@ -46,7 +45,7 @@ std::string ConvertPieces(std::string_view input, bool addLineBreaks)
         at += piece.size();
         if (wiki::ConvertLine(piece, state, work, out)) continue;
         if (addLineBreaks) {
-            AppendWithLineBreak(out, piece);
+            AppendWithLineBreak(out, piece, BreakStyle::Html);
         } else {
             out += piece;
         }
@@ -59,10 +58,22 @@ std::string ConvertPieces(std::string_view input, bool addLineBreaks)
 
 void AppendLineBreak(std::string& line, BreakStyle style)
 {
-    if (line.empty() || (line.back() != '\n' && line.back() != '\r')) return;
+    if (!EndsWithLineEnd(line)) return;
     line.pop_back();
-    if (line.size() > kBreakTag.size() && line.ends_with(kBreakTag)) return;
-    line += style == BreakStyle::Html ? "<br/>\n" : "  \n";
+    line += BreakAfter(line, style);
+}
+
+// Most lines are written unchanged but for their line end, and copying each of them first would cost an
+// allocation per line.
+void AppendWithLineBreak(std::string& out, std::string_view line, BreakStyle style)
+{
+    if (!EndsWithLineEnd(line)) {
+        out += line;
+        return;
+    }
+    line.remove_suffix(1);
+    out += line;
+    out += BreakAfter(line, style);
 }
 
 std::string WikiConvertDocument(std::string_view input, bool addLineBreaks)
