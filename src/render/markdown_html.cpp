@@ -114,14 +114,19 @@ std::size_t MarkdownPieceEnd(std::string_view text, std::size_t maxBytes)
 std::string RenderMarkdown(std::string_view markdown)
 {
     std::string html;
+    RenderMarkdown(markdown, html);
+    return html;
+}
+
+void RenderMarkdown(std::string_view markdown, std::string& out)
+{
     SdParser parser;
     while (!markdown.empty()) {
         std::size_t end = MarkdownPieceEnd(markdown, kMarkdownPieceBytes);
         std::string_view piece = markdown.substr(0, end);
-        if (!parser.RenderPiece(piece, html)) AppendEscaped(piece, html);
+        if (!parser.RenderPiece(piece, out)) AppendEscaped(piece, out);
         markdown.remove_prefix(end);
     }
-    return html;
 }
 
 }  // namespace pw

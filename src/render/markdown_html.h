@@ -15,6 +15,8 @@ namespace pw {
 inline constexpr std::size_t kMarkdownPieceBytes = 1024 * 1024;
 
 std::string RenderMarkdown(std::string_view markdown);
+// The same, appended to out.
+void RenderMarkdown(std::string_view markdown, std::string& out);
 
 // Where the first piece of a long text ends: at most maxBytes from the start, after a blank line that is
 // followed by a line starting at its margin when there is one, else after the last line end, else before a

@@ -91,7 +91,9 @@ std::string StyleSheetPath(std::string_view programFolder, std::string_view shee
 void WritePageHead(std::string& out, const PageContext& context)
 {
     out += "<html>\n<head>\n";
-    out += "<title>" + FileNameOf(context.sourcePath) + "</title>\n";
+    out += "<title>";
+    out += FileNameOf(context.sourcePath);
+    out += "</title>\n";
     if (!context.currentFolder.empty()) {
         out += "<base href=\"file://";
         AppendAttributeValue(out, context.currentFolder, '"');
@@ -114,15 +116,28 @@ std::string PageHead(const PageContext& context)
 
 std::string RenderPage(std::string_view source, const RenderFlags& flags, const PageContext& context)
 {
-    std::string page = PageHead(context);
-    std::string body = TextLineEnds(source);
+    std::string page;
+    WritePageHead(page, context);
+    // The body as far as a step has rewritten it; a note without CR LF pairs is read where it is.
+    std::string owned;
+    std::string_view body = source;
+    if (source.find("\r\n") != std::string_view::npos) {
+        owned = TextLineEnds(source);
+        body = owned;
+    }
     if (flags.wiki) {
-        body = WikiConvertDocument(body, !(flags.markdown && flags.hardBreaks));
+        owned = WikiConvertDocument(body, !(flags.markdown && flags.hardBreaks));
+        body = owned;
         if (!flags.markdown) page += body;
     }
     if (flags.markdown) {
-        if (flags.hardBreaks) body = MarkdownHardBreaks(body);
-        page += RenderMarkdown(body);
+        if (flags.hardBreaks) {
+            owned = MarkdownHardBreaks(body);
+            body = owned;
+        }
+        // The HTML is usually a little longer than its Markdown; it is written straight into the page.
+        page.reserve(page.size() + body.size() + body.size() / 4 + kPageTail.size());
+        RenderMarkdown(body, page);
     }
     page += kPageTail;
     return page;
