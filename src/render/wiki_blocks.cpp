@@ -9,13 +9,15 @@ namespace {
 
 constexpr auto npos = std::string::npos;
 
-bool OpenBlock(std::string& line, DocumentState& state)
+bool OpenBlock(LineWork& work, DocumentState& state)
 {
+    std::string& line = work.text;
     for (std::size_t kind = 0; kind < kBlockKinds.size(); ++kind) {
         const BlockKind& row = kBlockKinds[kind];
+        if (!work.marks.Has(row.open.front())) continue;
         std::size_t at = line.find(row.open);
         if (at == npos) continue;
-        Rewrite(line, at, row.open.size(), row.openTag);
+        Rewrite(work, at, row.open.size(), row.openTag);
         state.block = BlockState::Opened;
         state.blockKind = kind;
         return true;
@@ -68,26 +70,28 @@ bool NextTablePiece(std::string_view row, std::size_t& at, std::string_view& pie
 
 }  // namespace
 
-bool BlockPass(std::string& line, DocumentState& state)
+bool BlockPass(LineWork& work, DocumentState& state)
 {
+    std::string& line = work.text;
     bool changed = false;
-    if (state.block == BlockState::None) changed = OpenBlock(line, state);
+    if (state.block == BlockState::None) changed = OpenBlock(work, state);
     if (state.block != BlockState::Opened && state.block != BlockState::Inside) return changed;
     // The closing marker may stand anywhere, even before the opening one, so an opened block is looked at
     // again on its rewritten line.
     const BlockKind& kind = kBlockKinds[state.blockKind];
-    std::size_t at = line.find(kind.close);
+    std::size_t at = work.marks.Has(kind.close.front()) ? line.find(kind.close) : npos;
     if (at == npos) {
         state.block = BlockState::Inside;
         return changed;
     }
-    Rewrite(line, at, kind.close.size(), kind.closeTag);
+    Rewrite(work, at, kind.close.size(), kind.closeTag);
     state.block = BlockState::Closed;
     return true;
 }
 
 bool EscapePass(LineWork& work)
 {
+    if (!work.marks.Has('<') && !work.marks.Has('>')) return false;
     // Replacing the first "<", then the next, and only then the first ">", each followed by the cut to
     // kMaxLine, gives the same line as one walk that replaces both as they come and stops once the line is
     // full: no entity holds an escaped character, and the cut only ever drops the end. The walk costs one
@@ -96,7 +100,8 @@ bool EscapePass(LineWork& work)
     const std::size_t start = EscapeStart(text);
     std::size_t at = text.find_first_of(EscapedCharacters(), start);
     if (at == npos) return false;
-    std::string escaped;
+    std::string& escaped = work.scratch;
+    escaped.clear();
     escaped.reserve(kMaxLine + kMaxEntity);
     escaped.append(text, 0, at);
     for (; at < text.size() && escaped.size() < kMaxLine; ++at) {
@@ -109,17 +114,18 @@ bool EscapePass(LineWork& work)
     }
     CutToLine(escaped);
     work.text.swap(escaped);
+    for (const EscapeRule& rule : kEscapeRules) work.marks.Add(rule.entity);
     return true;
 }
 
-TableResult TablePass(std::string& line, DocumentState& state)
+TableResult TablePass(LineWork& work, DocumentState& state)
 {
+    const std::string& line = work.text;
     if (line.empty() || line[0] != '|') {
         return state.table == TableState::InTable ? TableResult::Ended : TableResult::NotRow;
     }
-    std::string row;
-    // One allocation for the row: it is cut to kMaxLine in the end, and only a last oversized cell exceeds that.
-    row.reserve(kMaxLine + 1);
+    std::string& row = work.scratch;
+    row.clear();
     row += state.table == TableState::None ? "<table><tr>" : "<tr>";
     state.table = TableState::InTable;
     // Every piece but the last becomes a cell; the last is what follows the last "|", normally the line end,
@@ -141,7 +147,8 @@ TableResult TablePass(std::string& line, DocumentState& state)
     row += "</tr>\n";
     row += last;
     CutToLine(row);
-    line = std::move(row);
+    work.text.swap(row);
+    work.marks.Add("<table><tr><td></td></tr>\n");  // the tags a row is built with
     return TableResult::Row;
 }
 

@@ -6,8 +6,10 @@
 
 #include <array>
 #include <cstddef>
+#include <cstdint>
 #include <string>
 #include <string_view>
+#include <utility>
 
 namespace pw::wiki {
 
@@ -63,10 +65,56 @@ struct DocumentState {
     TableState table = TableState::None;
 };
 
+// The bytes the passes' markers are told by: the first byte of every block, link, emphasis and line-rule
+// marker that may stand anywhere in a line, and the ":" of a bare address.
+inline constexpr std::string_view kTrackedBytes = "[]$=_:-<>|{}";
+
+inline constexpr std::array<std::uint32_t, 256> kMarkBits = [] {
+    std::array<std::uint32_t, 256> bits{};
+    for (std::size_t i = 0; i < kTrackedBytes.size(); ++i) {
+        bits[static_cast<unsigned char>(kTrackedBytes[i])] = std::uint32_t{1} << i;
+    }
+    return bits;
+}();
+
+// Which tracked bytes a line may hold. A pass whose marker begins with a byte the line does not hold cannot
+// apply, so it is skipped without a search; most lines of a note hold few of them. The line is scanned once;
+// every rewrite adds the bytes of what it inserts, so a byte in the line is always marked (one that a rewrite
+// removed may still be). Bytes that are not tracked count as present, and so does everything before the
+// first scan.
+class LineMarks {
+public:
+    void Scan(std::string_view text)
+    {
+        bits_ = 0;
+        Add(text);
+    }
+    void Add(std::string_view text)
+    {
+        std::uint32_t bits = bits_;
+        for (char c : text) bits |= kMarkBits[static_cast<unsigned char>(c)];
+        bits_ = bits;
+    }
+    bool Has(char c) const
+    {
+        const std::uint32_t bit = kMarkBits[static_cast<unsigned char>(c)];
+        return bit == 0 || (bits_ & bit) != 0;
+    }
+
+private:
+    std::uint32_t bits_ = ~std::uint32_t{0};
+};
+
 // The copy of one line that the passes work on.
 struct LineWork {
+    LineWork() = default;
+    LineWork(std::string line, bool lineBreakDecision) : text(std::move(line)), lineBreak(lineBreakDecision) {}
+
     std::string text;
     bool lineBreak = true;  // the line-rule pass may decide that a changed line gets no "<br/>"
+    LineMarks marks;        // of text
+    std::string scratch;    // a second buffer for rewrites that build the line anew, kept from line to line
+    std::string href;       // the href of the link being written
 };
 
 // Small text helpers shared by the passes. Letters are folded as ASCII only: the text is in the system code
@@ -82,16 +130,21 @@ std::string_view TrimBlankView(std::string_view text);
 bool StartsWithNoCase(std::string_view text, std::string_view prefix);
 // Replaces count characters at pos by with, then cuts the line to kMaxLine.
 void Rewrite(std::string& line, std::size_t pos, std::size_t count, std::string_view with);
+// The same on the working line, whose marks gain the bytes of with.
+void Rewrite(LineWork& work, std::size_t pos, std::size_t count, std::string_view with);
 // A line built in one go is cut to kMaxLine like any other rewrite.
 void CutToLine(std::string& line);
-// "<a " class part "href=\"" href "\">" label "</a>".
-std::string Anchor(std::string_view href, std::string_view label);
+// The href of a link target (WikiLinkHref), appended to out.
+void AppendLinkHref(std::string& out, std::string_view target);
+// Replaces count characters at pos by "<a " class part "href=\"" work.href "\">" label "</a>" and tail, then
+// cuts the line to kMaxLine. label may be a view into the line.
+void RewriteAsAnchor(LineWork& work, std::size_t pos, std::size_t count, std::string_view label, std::string_view tail);
 
 // The passes. Block and table passes run once per line and carry state; the others are repeated.
-bool BlockPass(std::string& line, DocumentState& state);
+bool BlockPass(LineWork& work, DocumentState& state);
 bool EscapePass(LineWork& work);
 enum class TableResult { NotRow, Row, Ended };
-TableResult TablePass(std::string& line, DocumentState& state);
+TableResult TablePass(LineWork& work, DocumentState& state);
 bool DoubleLinkPass(LineWork& work);
 bool SingleLinkPass(LineWork& work);
 bool EmphasisPass(LineWork& work);

@@ -2,6 +2,7 @@
 #include "render/wiki_engine.h"
 
 #include <algorithm>
+#include <array>
 
 #include "render/html_attribute.h"
 
@@ -45,8 +46,9 @@ std::size_t EmphasisClosing(std::string_view line, char marker, std::size_t from
 }
 
 // The rewrite is made in place, the later end first, so that the line keeps its buffer.
-bool ApplyEmphasis(std::string& line, const EmphasisRule& rule)
+bool ApplyEmphasis(LineWork& work, const EmphasisRule& rule)
 {
+    std::string& line = work.text;
     std::size_t open = EmphasisOpening(line, rule.marker);
     if (open == npos) return false;
     std::size_t inner = open + 1;
@@ -59,6 +61,8 @@ bool ApplyEmphasis(std::string& line, const EmphasisRule& rule)
     // A marker at the line start gets the space that one after a space already has.
     if (open == 0) line.insert(line.begin(), ' ');
     CutToLine(line);
+    work.marks.Add(rule.openTag);
+    work.marks.Add(rule.closeTag);
     return true;
 }
 
@@ -81,37 +85,74 @@ std::string AttributeText(std::string_view value, std::string_view opener)
 
 // The opening text and the value after it are rewritten first and cut like any rewrite; the closing text is
 // then replaced where it now stands, unless the cut took it.
-void ApplyEnclosingRule(std::string& line, const LineRule& rule, std::size_t at)
+void ApplyEnclosingRule(LineWork& work, const LineRule& rule, std::size_t at)
 {
+    const std::string& line = work.text;
     const std::size_t from = at + rule.text.size();
     const std::size_t close = line.find(rule.closeText, from);
     const std::size_t end = close == npos ? line.size() : close;
     std::string opened(rule.replacement);
     opened += AttributeText(std::string_view(line).substr(from, end - from), rule.text);
-    Rewrite(line, at, end - at, opened);
+    Rewrite(work, at, end - at, opened);
     const std::size_t closeAt = at + opened.size();
     if (close == npos || closeAt + rule.closeText.size() > line.size()) return;
     if (line.compare(closeAt, rule.closeText.size(), rule.closeText) != 0) return;
-    Rewrite(line, closeAt, rule.closeText.size(), rule.closeReplacement);
+    Rewrite(work, closeAt, rule.closeText.size(), rule.closeReplacement);
 }
 
-bool ApplyLineRule(std::string& line, const LineRule& rule)
+bool ApplyLineRule(LineWork& work, const LineRule& rule)
 {
+    const std::string& line = work.text;
     std::size_t at = 0;
     if (rule.place == RulePlace::Start) {
         // Most lines fail on their first byte; the full comparison is for the few that do not.
         const bool firstDiffers = !line.empty() && !rule.text.empty() && FoldAscii(line[0]) != FoldAscii(rule.text[0]);
         if (firstDiffers || !StartsWithNoCase(line, rule.text)) return false;
     } else {
+        if (!work.marks.Has(rule.text.front())) return false;
         at = line.find(rule.text);
         if (at == npos) return false;
     }
     if (rule.closeText.empty()) {
-        Rewrite(line, at, rule.text.size(), rule.replacement);
+        Rewrite(work, at, rule.text.size(), rule.replacement);
     } else {
-        ApplyEnclosingRule(line, rule, at);
+        ApplyEnclosingRule(work, rule, at);
     }
     return true;
+}
+
+// What a line needs for any rule of kLineRules to apply: one of the start rules' first bytes (either case) at
+// its start, or one of the other rules' first bytes in it.
+struct LineRuleBytes {
+    std::array<bool, 256> start{};
+    std::string anywhere;
+};
+
+const LineRuleBytes& RuleBytes()
+{
+    static const LineRuleBytes bytes = [] {
+        LineRuleBytes b;
+        for (const LineRule& rule : kLineRules) {
+            const char first = rule.text.front();
+            if (rule.place == RulePlace::Start) {
+                b.start[static_cast<unsigned char>(FoldAscii(first))] = true;
+            } else if (b.anywhere.find(first) == std::string::npos) {
+                b.anywhere += first;
+            }
+        }
+        return b;
+    }();
+    return bytes;
+}
+
+bool AnyLineRuleMayApply(const LineWork& work)
+{
+    const LineRuleBytes& bytes = RuleBytes();
+    if (!work.text.empty() && bytes.start[static_cast<unsigned char>(FoldAscii(work.text[0]))]) return true;
+    for (char c : bytes.anywhere) {
+        if (work.marks.Has(c)) return true;
+    }
+    return false;
 }
 
 }  // namespace
@@ -119,15 +160,16 @@ bool ApplyLineRule(std::string& line, const LineRule& rule)
 bool EmphasisPass(LineWork& work)
 {
     for (const EmphasisRule& rule : kEmphasisRules) {
-        if (ApplyEmphasis(work.text, rule)) return true;
+        if (work.marks.Has(rule.marker) && ApplyEmphasis(work, rule)) return true;
     }
     return false;
 }
 
 bool LineRulePass(LineWork& work)
 {
+    if (!AnyLineRuleMayApply(work)) return false;
     for (const LineRule& rule : kLineRules) {
-        if (!ApplyLineRule(work.text, rule)) continue;
+        if (!ApplyLineRule(work, rule)) continue;
         // As the pass is repeated, the last rule applied decides the line break.
         work.lineBreak = rule.lineBreak;
         return true;

@@ -34,7 +34,8 @@ bool ConvertLine(std::string_view line, DocumentState& state, LineWork& work, st
 {
     work.text.assign(line);
     work.lineBreak = true;
-    bool changed = BlockPass(work.text, state);
+    work.marks.Scan(work.text);
+    bool changed = BlockPass(work, state);
     if (state.block == BlockState::Closed) {
         state.block = BlockState::None;
         changed = true;
@@ -42,7 +43,7 @@ bool ConvertLine(std::string_view line, DocumentState& state, LineWork& work, st
         changed |= RepeatPass(EscapePass, work);
     }
 
-    switch (TablePass(work.text, state)) {
+    switch (TablePass(work, state)) {
         case TableResult::Row:
             changed = true;
             break;

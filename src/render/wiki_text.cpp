@@ -38,25 +38,38 @@ void Rewrite(std::string& line, std::size_t pos, std::size_t count, std::string_
     CutToLine(line);
 }
 
+void Rewrite(LineWork& work, std::size_t pos, std::size_t count, std::string_view with)
+{
+    work.marks.Add(with);
+    Rewrite(work.text, pos, count, with);
+}
+
 void CutToLine(std::string& line)
 {
     if (line.size() > kMaxLine) line.resize(kMaxLine);
 }
 
-std::string Anchor(std::string_view href, std::string_view label)
+void RewriteAsAnchor(LineWork& work, std::size_t pos, std::size_t count, std::string_view label, std::string_view tail)
 {
+    const std::string_view line = work.text;
+    const std::string_view href = work.href;
+    std::string& out = work.scratch;
+    out.clear();
+    out += line.substr(0, pos);
+    const std::size_t anchorAt = out.size();
     // Note links carry a class so that the style sheet can tell them apart from web links.
-    const bool noteLink = href.find("fw:") != std::string_view::npos;
-    std::string anchor;
-    anchor.reserve(href.size() + label.size() + 40);
-    anchor += "<a ";
-    if (noteLink) anchor += "class='fwClass' ";
-    anchor += "href=\"";
-    AppendAttributeValue(anchor, href, '"');
-    anchor += "\">";
-    anchor += label;
-    anchor += "</a>";
-    return anchor;
+    out += "<a ";
+    if (href.find("fw:") != std::string_view::npos) out += "class='fwClass' ";
+    out += "href=\"";
+    AppendAttributeValue(out, href, '"');
+    out += "\">";
+    out += label;
+    out += "</a>";
+    out += tail;
+    work.marks.Add(std::string_view(out).substr(anchorAt));
+    out += line.substr(pos + count);
+    CutToLine(out);
+    work.text.swap(out);
 }
 
 }  // namespace pw::wiki
