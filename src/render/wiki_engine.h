@@ -80,8 +80,8 @@ inline constexpr std::array<std::uint32_t, 256> kMarkBits = [] {
 // Which tracked bytes a line may hold. A pass whose marker begins with a byte the line does not hold cannot
 // apply, so it is skipped without a search; most lines of a note hold few of them. The line is scanned once;
 // every rewrite adds the bytes of what it inserts, so a byte in the line is always marked (one that a rewrite
-// removed may still be). Bytes that are not tracked count as present, and so does everything before the
-// first scan.
+// removed may still be: scanning the whole line again after each rewrite costs more than it saves). Bytes
+// that are not tracked count as present, and so does everything before the first scan.
 class LineMarks {
 public:
     void Scan(std::string_view text)
@@ -91,17 +91,28 @@ public:
     }
     void Add(std::string_view text)
     {
-        std::uint32_t bits = bits_;
-        for (char c : text) bits |= kMarkBits[static_cast<unsigned char>(c)];
-        bits_ = bits;
+        // Four at a time: every line of a note is scanned.
+        std::uint32_t a = bits_, b = 0, c = 0, d = 0;
+        std::size_t i = 0;
+        for (; i + 4 <= text.size(); i += 4) {
+            a |= Bit(text[i]);
+            b |= Bit(text[i + 1]);
+            c |= Bit(text[i + 2]);
+            d |= Bit(text[i + 3]);
+        }
+        for (; i < text.size(); ++i) a |= Bit(text[i]);
+        bits_ = a | b | c | d;
     }
+    bool None() const { return bits_ == 0; }
     bool Has(char c) const
     {
-        const std::uint32_t bit = kMarkBits[static_cast<unsigned char>(c)];
+        const std::uint32_t bit = Bit(c);
         return bit == 0 || (bits_ & bit) != 0;
     }
 
 private:
+    static std::uint32_t Bit(char c) { return kMarkBits[static_cast<unsigned char>(c)]; }
+
     std::uint32_t bits_ = ~std::uint32_t{0};
 };
 
@@ -149,6 +160,9 @@ bool DoubleLinkPass(LineWork& work);
 bool SingleLinkPass(LineWork& work);
 bool EmphasisPass(LineWork& work);
 bool LineRulePass(LineWork& work);
+
+// Whether a line starting with this byte may be changed by a line rule that applies at the line start.
+bool MayStartLineRule(char first);
 
 using LinePass = bool (*)(LineWork&);
 // Runs the pass until it reports no change; true when it changed the line at least once.

@@ -147,9 +147,8 @@ const LineRuleBytes& RuleBytes()
 
 bool AnyLineRuleMayApply(const LineWork& work)
 {
-    const LineRuleBytes& bytes = RuleBytes();
-    if (!work.text.empty() && bytes.start[static_cast<unsigned char>(FoldAscii(work.text[0]))]) return true;
-    for (char c : bytes.anywhere) {
+    if (!work.text.empty() && MayStartLineRule(work.text[0])) return true;
+    for (char c : RuleBytes().anywhere) {
         if (work.marks.Has(c)) return true;
     }
     return false;
@@ -163,6 +162,11 @@ bool EmphasisPass(LineWork& work)
         if (work.marks.Has(rule.marker) && ApplyEmphasis(work, rule)) return true;
     }
     return false;
+}
+
+bool MayStartLineRule(char first)
+{
+    return RuleBytes().start[static_cast<unsigned char>(FoldAscii(first))];
 }
 
 bool LineRulePass(LineWork& work)

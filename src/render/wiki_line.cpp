@@ -15,6 +15,13 @@ constexpr std::size_t kMaxRepeats = kMaxLine + 1;
 // The inline passes, in the order they run.
 constexpr LinePass kInlinePasses[] = {DoubleLinkPass, SingleLinkPass, EmphasisPass, LineRulePass};
 
+// The first line after a table closes it before it is written.
+void EndTable(DocumentState& state, std::string& out)
+{
+    out += "</table><br/>\n";
+    state.table = TableState::None;
+}
+
 }  // namespace
 
 bool RepeatPass(LinePass pass, LineWork& work)
@@ -32,9 +39,15 @@ bool ConvertLine(std::string_view line, DocumentState& state, std::string& out)
 
 bool ConvertLine(std::string_view line, DocumentState& state, LineWork& work, std::string& out)
 {
+    work.marks.Scan(line);
+    // Outside a block, a line without any marker byte that starts no line rule (nor a row: "|" is a marker
+    // byte) is left as it is by every pass, and is not even copied. Many lines of a note are such lines.
+    if (state.block == BlockState::None && work.marks.None() && (line.empty() || !MayStartLineRule(line[0]))) {
+        if (state.table == TableState::InTable) EndTable(state, out);
+        return false;
+    }
     work.text.assign(line);
     work.lineBreak = true;
-    work.marks.Scan(work.text);
     bool changed = BlockPass(work, state);
     if (state.block == BlockState::Closed) {
         state.block = BlockState::None;
@@ -48,8 +61,7 @@ bool ConvertLine(std::string_view line, DocumentState& state, LineWork& work, st
             changed = true;
             break;
         case TableResult::Ended:
-            out += "</table><br/>\n";
-            state.table = TableState::None;
+            EndTable(state, out);
             break;
         case TableResult::NotRow:
             break;
