@@ -40,6 +40,10 @@ std::string ConvertPieces(std::string_view input, bool addLineBreaks)
     out.reserve(input.size() * 2);
     wiki::DocumentState state;
     wiki::LineWork work;
+    // Every rewrite is cut to kMaxLine: reserved once per note, the buffers seldom grow again.
+    work.text.reserve(wiki::kMaxLine + wiki::kMaxField);
+    work.scratch.reserve(wiki::kMaxLine + wiki::kMaxField);
+    work.href.reserve(wiki::kMaxField + wiki::kMaxField);
     for (std::size_t at = 0; at < input.size();) {
         std::string_view piece = NextPiece(input, at);
         at += piece.size();

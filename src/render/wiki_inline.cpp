@@ -128,27 +128,27 @@ struct LineRuleBytes {
     std::string anywhere;
 };
 
-const LineRuleBytes& RuleBytes()
+LineRuleBytes RuleBytesOf(const std::array<LineRule, 12>& rules)
 {
-    static const LineRuleBytes bytes = [] {
-        LineRuleBytes b;
-        for (const LineRule& rule : kLineRules) {
-            const char first = rule.text.front();
-            if (rule.place == RulePlace::Start) {
-                b.start[static_cast<unsigned char>(FoldAscii(first))] = true;
-            } else if (b.anywhere.find(first) == std::string::npos) {
-                b.anywhere += first;
-            }
+    LineRuleBytes bytes;
+    for (const LineRule& rule : rules) {
+        const char first = rule.text.front();
+        if (rule.place == RulePlace::Start) {
+            bytes.start[static_cast<unsigned char>(FoldAscii(first))] = true;
+        } else if (bytes.anywhere.find(first) == std::string::npos) {
+            bytes.anywhere += first;
         }
-        return b;
-    }();
+    }
     return bytes;
 }
+
+// Every line asks; kLineRules is constant data, ready before this is made.
+const LineRuleBytes kRuleBytes = RuleBytesOf(kLineRules);
 
 bool AnyLineRuleMayApply(const LineWork& work)
 {
     if (!work.text.empty() && MayStartLineRule(work.text[0])) return true;
-    for (char c : RuleBytes().anywhere) {
+    for (char c : kRuleBytes.anywhere) {
         if (work.marks.Has(c)) return true;
     }
     return false;
@@ -166,7 +166,7 @@ bool EmphasisPass(LineWork& work)
 
 bool MayStartLineRule(char first)
 {
-    return RuleBytes().start[static_cast<unsigned char>(FoldAscii(first))];
+    return kRuleBytes.start[static_cast<unsigned char>(FoldAscii(first))];
 }
 
 bool LineRulePass(LineWork& work)
