@@ -1,6 +1,7 @@
 // The whole rendering pipeline on arbitrary bytes: the first byte picks the render flags, the rest is the note.
 #include <cstddef>
 #include <cstdint>
+#include <string>
 #include <string_view>
 
 #include "render/page.h"
@@ -12,6 +13,6 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     const pw::PageContext context{"C:\\notes\\fuzz.md", (data[0] & 8) ? "C:\\notes" : "", ""};
     std::string_view note(reinterpret_cast<const char*>(data + 1), size - 1);
     std::string page = pw::RenderPage(note, flags, context);
-    if (page.size() < pw::kPageTail.size()) __builtin_trap();
+    if (!page.starts_with("<html>\n<head>\n") || !page.ends_with(pw::kPageTail)) __builtin_trap();
     return 0;
 }

@@ -21,8 +21,14 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     auto stripped = pw::StripTags(html, [&steps] { return ++steps < 100000; });
     if (stripped && *stripped != html.size()) __builtin_trap();
 
-    std::string line(input.substr(0, 2048));
-    pw::AppendLineBreak(line, pw::BreakStyle::Markdown);
+    // Appending a line with its break must give what the line with its break appended gives.
+    for (pw::BreakStyle style : {pw::BreakStyle::Markdown, pw::BreakStyle::Html}) {
+        std::string line(input.substr(0, 2048));
+        pw::AppendLineBreak(line, style);
+        std::string appended = "x";
+        pw::AppendWithLineBreak(appended, input.substr(0, 2048), style);
+        if (appended != "x" + line) __builtin_trap();
+    }
     pw::WikiLinkHref(input.substr(0, 4096));
     return 0;
 }
