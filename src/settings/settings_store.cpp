@@ -173,6 +173,10 @@ bool SettingsStore::Has(std::string_view key) const
 bool SettingsStore::Set(const std::string& file, std::string_view section, std::string_view key, std::string_view value,
                         std::string_view comment)
 {
+    // A key or section that no line can hold as it is would read back as another entry, or as none.
+    const std::optional<std::string> name = IniKeyText(key);
+    const std::optional<std::string> sectionName = IniSectionText(section);
+    if (!name || !sectionName) return false;
     const std::string flatValue = FlattenLineBreaks(value);
     const std::string flatComment = FlattenLineBreaks(comment);
     const std::string stored = flatComment.empty() ? flatValue : flatValue + ";" + flatComment;
@@ -180,10 +184,11 @@ bool SettingsStore::Set(const std::string& file, std::string_view section, std::
     bool written = false;
     {
         std::lock_guard<std::recursive_mutex> hold(lock_);
-        written = WriteIniValue(files_, file, section, key, stored);
-        // Memory takes the value as a reload would read it back, so the first ";" starts the comment.
-        if (SettingsEntry* entry = FindIn(section, FlattenLineBreaks(key))) {
-            SplitComment(stored, *entry);
+        written = WriteIniValue(files_, file, *sectionName, *name, stored);
+        // Memory takes the value as a reload would read it back: blanks around it go, the first ";" starts
+        // the comment.
+        if (SettingsEntry* entry = FindIn(Cut(*sectionName), Cut(*name))) {
+            SplitComment(TrimIniBlanks(stored), *entry);
             entry->file = Cut(file);
             updated = true;
         }
@@ -221,6 +226,7 @@ bool SettingsStore::DeleteSection(const std::string& file, std::string_view sect
 bool SettingsStore::SetFileOnly(const std::string& file, std::string_view section, std::string_view key,
                                 std::string_view value)
 {
+    if (!IniKeyText(key) || !IniSectionText(section)) return false;
     bool written = false;
     {
         std::lock_guard<std::recursive_mutex> hold(lock_);

@@ -54,7 +54,8 @@ public:
 
     // Writes value (and ";comment" when the comment is not empty) into the file. Returns true when the
     // entry was in memory and was updated; false when only the file was written (a new key is seen by
-    // readers only after the next load). A write that fails is reported through the failure callback.
+    // readers only after the next load). A write that fails is reported through the failure callback. A key
+    // or section name that no line can hold (IniKeyText, IniSectionText) changes nothing and returns false.
     bool Set(const std::string& file, std::string_view section, std::string_view key, std::string_view value,
              std::string_view comment = {});
     bool SetGeneral(std::string_view key, std::string_view value);

@@ -18,7 +18,10 @@ TEST(IniFile, BytesRoundTripUnchanged)
                            "[General]\r\nA=1",
                            "text before any section\r\n[S]\r\n\r\n\r\n",
                            "\xEF\xBB\xBF",
-                           "\xEF\xBB\xBF[General]\r\nA=1\r\n"};
+                           "\xEF\xBB\xBF[General]\r\nA=1\r\n",
+                           "[A]\r\nx=1\ny=2\r\n",
+                           "[A]\nx=1\r",
+                           "[A]\rx=1\r\r\n"};
     for (const char* bytes : files) EXPECT_EQ(IniText(bytes).Bytes(), bytes) << bytes;
 }
 
@@ -69,8 +72,8 @@ TEST(IniFile, SetValueWritesLikeTheSystem)
         const char* value;
         const char* after;
     } cases[] = {
-        {"replaces the first match", "[General]\r\nA=1\r\nB=2\r\nb=3\r\n", "general", "B", "9",
-         "[General]\r\nA=1\r\nB=9\r\nb=3\r\n"},
+        {"replaces every copy of the key, keeping its spelling", "[General]\r\nA=1\r\nB=2\r\nb=3\r\n", "general", "B",
+         "9", "[General]\r\nA=1\r\nB=9\r\nb=9\r\n"},
         {"appends after the last line of the section", "[A]\r\nx=1\r\n\r\n[B]\r\ny=2\r\n", "A", "z", "3",
          "[A]\r\nx=1\r\nz=3\r\n\r\n[B]\r\ny=2\r\n"},
         {"appends to an empty section", "[A]\r\n[B]\r\n", "A", "k", "v", "[A]\r\nk=v\r\n[B]\r\n"},
@@ -118,6 +121,8 @@ TEST(IniFile, DropSectionMatchesTheHeaderAsAPrefix)
         {"every copy goes", "[BasicRoots]\r\na=1\r\n[BasicRoots]\r\nb=2\r\n[X]\r\n", true, "[X]\r\n"},
         {"indented header is not a header here", "[X]\r\n [BasicRoots]\r\na=1\r\n", false,
          "[X]\r\n [BasicRoots]\r\na=1\r\n"},
+        {"stops at any header the reader sees", "[BasicRoots]\r\nC:\\=C\r\n [General]\r\nA=1\r\n", true,
+         " [General]\r\nA=1\r\n"},
         {"missing section", "[General]\r\nA=1\r\n", false, "[General]\r\nA=1\r\n"},
     };
     for (const auto& c : cases) {

@@ -147,6 +147,90 @@ TEST_F(SettingsStoreTest, ValueReadsBackAsAReloadWouldSeeIt)
     EXPECT_TRUE(store.SetGeneral("BrowserSearchString", "a;b"));
     EXPECT_EQ(store.GetString("BrowserSearchString", ""), "a");
     EXPECT_EQ(store.GetComment("BrowserSearchString"), "b");
+    EXPECT_TRUE(store.Set(kIni, "General", "BrowserSearchString", "  a b ", "c "));
+    EXPECT_EQ(store.GetString("BrowserSearchString", ""), "a b ");
+    EXPECT_EQ(store.GetComment("BrowserSearchString"), "c");
+    EXPECT_TRUE(store.SetGeneral("BrowserSearchString", " x\t"));
+    const SettingsEntry memory = store.Snapshot().at(0);
+    store.Reload();
+    const SettingsEntry reloaded = store.Snapshot().at(0);
+    EXPECT_EQ(memory.value, reloaded.value);
+    EXPECT_EQ(memory.value, "x");
+}
+
+TEST_F(SettingsStoreTest, AWriteChangesItsOwnEntryAndNothingElse)
+{
+    const std::string k259(259, 'k');
+    const std::string k300(300, 'k');
+    const struct {
+        const char* name;
+        std::string before;
+        std::string key;
+        std::string after;
+        std::string readKey;  // after a reload this key reads "v" (or, when the write was refused, "1")
+        std::size_t entries = 1;
+    } cases[] = {
+        {"a key of blanks is refused", "[General]\r\nA=1\r\n", "  ", "[General]\r\nA=1\r\n", "A"},
+        {"a key that would be a section header is refused", "[General]\r\nA=1\r\n", " [Evil]", "[General]\r\nA=1\r\n",
+         "A"},
+        {"a key that would be a comment is refused", "[General]\r\nA=1\r\n", ";A", "[General]\r\nA=1\r\n", "A"},
+        {"a key with = is refused: it would write another key", "[General]\r\nA=1\r\n", "A=b", "[General]\r\nA=1\r\n",
+         "A"},
+        {"blanks around a key are not part of it", "[General]\r\nAutoSave=2\r\n", " AutoSave\t",
+         "[General]\r\nAutoSave=v\r\n", "AutoSave"},
+        {"every copy of a key takes the value: the store reads the last", "[General]\r\nB=2\r\nx=1\r\nb=3\r\n", "B",
+         "[General]\r\nB=v\r\nx=1\r\nb=v\r\n", "B", 2},
+        {"a key keeps its spelling in the file", "[General]\r\nautosave=2\r\n", "AutoSave",
+         "[General]\r\nautosave=v\r\n", "AutoSave"},
+        {"a long key is found by the characters the store reads", "[General]\r\n" + k300 + "=1\r\n", k259 + "zz",
+         "[General]\r\n" + k300 + "=v\r\n", k259},
+    };
+    for (const auto& c : cases) {
+        LoadText(c.before);
+        store.SetGeneral(c.key, "v");
+        EXPECT_EQ(files.Text(kIni), c.after) << c.name;
+        store.Reload();
+        const bool refused = c.after == c.before;
+        EXPECT_EQ(store.GetString(c.readKey, "missing"), refused ? "1" : "v") << c.name;
+        EXPECT_EQ(store.Snapshot().size(), c.entries) << c.name;
+    }
+}
+
+// Inputs of the settings fuzzer (tools/fuzz/fuzz_settings.cpp) that broke the write rules, kept as found.
+TEST_F(SettingsStoreTest, InputsTheFuzzerFound)
+{
+    using namespace std::string_literals;
+    const struct {
+        const char* name;
+        std::string before;
+        std::string section;
+        std::string key;
+        std::string value;
+        std::string after;
+        std::string readKey;
+        std::string stored;  // the entry's value in the store, in memory and after a reload
+        std::string query;   // what the value query reads
+    } cases[] = {
+        {"an empty key is refused", "", "General", "", "", "", "", "missing", "missing"},
+        {"a key held by a line without = and asked with blanks around it", "[\n\0"s, "", " \0\t"s, ";", "[\n\0=;"s,
+         "\0"s, "", ";"},
+        {"a value of blanks reads back empty from memory too", "[\n\x1E", "", "\x1E", " ", "[\n\x1E= ", "\x1E", "", ""},
+    };
+    auto storedValue = [&](const std::string& key) {
+        for (const SettingsEntry& entry : store.Snapshot()) {
+            if (entry.key == key) return entry.value;
+        }
+        return std::string("missing");
+    };
+    for (const auto& c : cases) {
+        LoadText(c.before);
+        store.Set(kIni, c.section, c.key, c.value);
+        EXPECT_EQ(files.Text(kIni), c.after) << c.name;
+        EXPECT_EQ(storedValue(c.readKey), c.stored) << c.name << ": memory";
+        store.Reload();
+        EXPECT_EQ(storedValue(c.readKey), c.stored) << c.name << ": reload";
+        EXPECT_EQ(IniText(files.Text(kIni)).Value(c.section, c.readKey).value_or("missing"), c.query) << c.name;
+    }
 }
 
 TEST_F(SettingsStoreTest, LineEndsInValuesNeverCreateEntries)
