@@ -33,7 +33,7 @@ void AppendNoteHref(std::string& out, std::string_view name)
 
 bool IsWebAddress(std::string_view text)
 {
-    // Measured once: every link asks.
+    // Made once, as every link asks.
     static const std::array<std::string_view, std::size(kUrlPrefixList)> prefixes = [] {
         std::array<std::string_view, std::size(kUrlPrefixList)> views;
         std::copy(std::begin(kUrlPrefixList), std::end(kUrlPrefixList), views.begin());
