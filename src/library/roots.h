@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "library/place.h"
+#include "settings/path_environment.h"
 
 namespace pw {
 
@@ -22,15 +23,6 @@ struct RootTable {
     std::array<PlaceRecord, kMaxRoots> roots;
     int count = 0;    // roots fill slots 0 to count - 1 in the order they were added
     int current = 0;  // index of the current root
-};
-
-// What path expansion needs to know about the machine; kept as plain values and callbacks so that the rules
-// run without a disk.
-struct PathEnvironment {
-    std::string programFolder;                                    // drive and folder of the program, ending in "\"
-    std::function<std::optional<std::string>()> documentsFolder;  // nullopt when it cannot be obtained
-    std::function<bool(const std::string&)> exists;               // file or folder (access denied counts)
-    bool adjustForNetwork = true;                                 // RootAdjustForNetwork
 };
 
 // Expands the path variables in place and reports whether the result exists. A replacement whose result

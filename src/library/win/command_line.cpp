@@ -7,6 +7,7 @@
 #include "notes/win/document.h"
 #include "settings/limits.h"
 #include "settings/text.h"
+#include "settings/win/settings_win.h"
 #include "shell/win/main_window.h"
 
 namespace pw {

@@ -86,20 +86,6 @@ std::string CurrentFile()
     return CurrentFilePath(place);
 }
 
-PathEnvironment MachinePaths()
-{
-    PathEnvironment env;
-    env.programFolder = ProgramFolder();
-    env.documentsFolder = []() -> std::optional<std::string> {
-        std::string folder = DocumentsFolder();
-        if (folder.empty()) return std::nullopt;
-        return folder;
-    };
-    env.exists = [](const std::string& path) { return PathExists(path); };
-    env.adjustForNetwork = Settings().GetBoolDefaultTrue("RootAdjustForNetwork");
-    return env;
-}
-
 void ResetLibraryState()
 {
     State() = LibraryState{};

@@ -22,8 +22,6 @@ void SwitchViewer(int index);
 void LeaveViewer(int index);
 // The full path of the current file ("" when there is none or it does not fit).
 std::string CurrentFile();
-// The path variables' environment of this machine.
-PathEnvironment MachinePaths();
 // Forgets everything (tests start the window several times in one process).
 void ResetLibraryState();
 

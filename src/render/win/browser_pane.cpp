@@ -7,6 +7,7 @@
 #include "render/win/browser_host.h"
 #include "render/win/wide_text.h"
 #include "settings/limits.h"
+#include "settings/win/message_pump.h"
 #include "shell/ids.h"
 #include "shell/win/main_window.h"
 
@@ -208,23 +209,6 @@ std::string PageTitle(HWND pane)
 void SetTitleWait(const TitleWait& wait)
 {
     State().titleWait = wait;
-}
-
-bool PumpPendingMessages(int pauseMs)
-{
-    if (pauseMs >= 0) Sleep(static_cast<DWORD>(pauseMs));
-    MSG msg;
-    while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
-        if (msg.message == WM_QUIT) {
-            PostQuitMessage(static_cast<int>(msg.wParam));
-            Main().quitting = true;
-            return false;
-        }
-        TranslateMessage(&msg);
-        DispatchMessageA(&msg);
-    }
-    Sleep(0);
-    return !Main().quitting;
 }
 
 std::string WaitForTitleChange(HWND pane)

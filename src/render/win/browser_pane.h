@@ -65,9 +65,6 @@ void SetTitleWait(const TitleWait& wait);
 // Reads the title until it differs from the first reading, at most maxReadings times; shows the last title read
 // in the main window caption and returns it.
 std::string WaitForTitleChange(HWND pane);
-// Sleeps, then handles every pending message of the thread; false once a quit message was seen (it is
-// posted again and the main window is marked as quitting).
-bool PumpPendingMessages(int pauseMs);
 
 // Copies the selected text of the shown page (frames included) to the clipboard; false when nothing is selected.
 bool CopySelection(HWND pane);

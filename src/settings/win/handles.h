@@ -2,6 +2,7 @@
 #pragma once
 
 #include <windows.h>
+#include <commctrl.h>
 
 #include <utility>
 
@@ -69,6 +70,51 @@ public:
 
 private:
     T obj_ = nullptr;
+};
+
+// Owners of the other handles the main window takes: each destroys its handle with its own call, once.
+template <typename T, auto Destroy>
+class OwnedHandle {
+public:
+    OwnedHandle() = default;
+    explicit OwnedHandle(T h) : h_(h) {}
+    OwnedHandle(const OwnedHandle&) = delete;
+    OwnedHandle& operator=(const OwnedHandle&) = delete;
+    ~OwnedHandle() { reset(); }
+    T get() const { return h_; }
+    explicit operator bool() const { return h_ != nullptr; }
+    void reset(T h = nullptr)
+    {
+        if (h_) Destroy(h_);
+        h_ = h;
+    }
+
+private:
+    T h_ = nullptr;
+};
+
+// A cursor loaded without LR_SHARED (shared cursors belong to the system and are never destroyed).
+using CursorHandle = OwnedHandle<HCURSOR, DestroyCursor>;
+// An image list a control uses but does not own (LVS_SHAREIMAGELISTS, toolbars).
+using ImageListHandle = OwnedHandle<HIMAGELIST, ImageList_Destroy>;
+using AcceleratorHandle = OwnedHandle<HACCEL, DestroyAcceleratorTable>;
+
+// A top-level window; destroying it destroys its child windows with it.
+class WindowHandle {
+public:
+    WindowHandle() = default;
+    WindowHandle(const WindowHandle&) = delete;
+    WindowHandle& operator=(const WindowHandle&) = delete;
+    ~WindowHandle() { reset(); }
+    HWND get() const { return h_; }
+    void reset(HWND h = nullptr)
+    {
+        if (h_ && IsWindow(h_)) DestroyWindow(h_);
+        h_ = h;
+    }
+
+private:
+    HWND h_ = nullptr;
 };
 
 // A menu that is not attached to a window.

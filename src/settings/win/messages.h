@@ -20,6 +20,16 @@ struct StatusTarget {
     HWND (*activeEditor)() = nullptr;    // whose scrolling hides the message line
     bool countsShown[2] = {true, true};  // fields 2 and 3 hold the character and word counts
 };
+// The status line's state: the main window owns one and attaches it while it lives.
+struct StatusBoard {
+    StatusTarget target;
+    int countdown = -1;
+    int lastScroll = 0;
+    std::string lastText;
+    std::vector<std::string> recent;
+};
+// Status messages go to the attached board; while none is attached (no main window) they are dropped.
+void AttachStatusBoard(StatusBoard* board);
 void SetStatusTarget(const StatusTarget& target);
 
 void StatusMessage(const char* format, ...) __attribute__((format(printf, 1, 2)));

@@ -3,6 +3,7 @@
 #include <windows.h>
 
 #include "settings/text.h"
+#include "settings/win/messages.h"
 #include "settings/win/safe_file.h"
 
 namespace pw {
@@ -68,6 +69,20 @@ std::string ProgramFolder()
 std::string SettingsFilePath()
 {
     return SettingsFileFor(ProgramFile());
+}
+
+PathEnvironment MachinePaths()
+{
+    PathEnvironment env;
+    env.programFolder = ProgramFolder();
+    env.documentsFolder = []() -> std::optional<std::string> {
+        std::string folder = DocumentsFolder();
+        if (folder.empty()) return std::nullopt;
+        return folder;
+    };
+    env.exists = [](const std::string& path) { return PathExists(path); };
+    env.adjustForNetwork = Settings().GetBoolDefaultTrue("RootAdjustForNetwork");
+    return env;
 }
 
 FileAccess& RealFiles()

@@ -3,6 +3,7 @@
 
 #include <string>
 
+#include "settings/path_environment.h"
 #include "settings/settings_store.h"
 
 namespace pw {
@@ -24,6 +25,9 @@ const std::string& ProgramFile();
 std::string ProgramFolder();
 // "%s%s%s.ini": drive, folder and base name of the program file.
 std::string SettingsFilePath();
+
+// The path variables' environment of this machine.
+PathEnvironment MachinePaths();
 
 SettingsStore& Settings();
 FileAccess& RealFiles();

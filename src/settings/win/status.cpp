@@ -11,48 +11,42 @@ namespace {
 
 constexpr int kTicksShown = 6;
 
-struct StatusState {
-    StatusTarget target;
-    int countdown = -1;
-    int lastScroll = 0;
-    std::string lastText;
-    std::vector<std::string> recent;
-};
-
 constexpr std::size_t kRecentKept = 20;
 
-StatusState& State()
+StatusBoard* g_board = nullptr;
+
+void SetField(const StatusBoard& s, int index, const char* text)
 {
-    static StatusState state;
-    return state;
+    SendMessageA(s.target.statusBar, SB_SETTEXTA, index, reinterpret_cast<LPARAM>(text));
 }
 
-void SetField(int index, const char* text)
+int EditorScrollPosition(const StatusBoard& s)
 {
-    SendMessageA(State().target.statusBar, SB_SETTEXTA, index, reinterpret_cast<LPARAM>(text));
-}
-
-int EditorScrollPosition()
-{
-    HWND editor = State().target.activeEditor ? State().target.activeEditor() : nullptr;
+    HWND editor = s.target.activeEditor ? s.target.activeEditor() : nullptr;
     return editor ? static_cast<int>(SendMessageA(editor, EM_GETFIRSTVISIBLELINE, 0, 0)) : 0;
 }
 
 }  // namespace
 
+void AttachStatusBoard(StatusBoard* board)
+{
+    g_board = board;
+}
+
 void SetStatusTarget(const StatusTarget& target)
 {
-    State().target = target;
+    if (g_board) g_board->target = target;
 }
 
 void StatusText(const std::string& text)
 {
-    StatusState& s = State();
+    if (!g_board) return;
+    StatusBoard& s = *g_board;
     s.lastText = Cut(text, kMaxStatusText);
     if (s.recent.size() == kRecentKept) s.recent.erase(s.recent.begin());
     s.recent.push_back(s.lastText);
     if (s.target.statusBar) {
-        SetField(0, s.lastText.c_str());
+        SetField(s, 0, s.lastText.c_str());
         s.countdown = kTicksShown;
         return;
     }
@@ -63,7 +57,7 @@ void StatusText(const std::string& text)
     ShowWindow(line, SW_SHOW);
     SetWindowPos(line, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
     s.countdown = kTicksShown;
-    s.lastScroll = EditorScrollPosition();
+    s.lastScroll = EditorScrollPosition(s);
 }
 
 void StatusMessage(const char* format, ...)
@@ -77,19 +71,20 @@ void StatusMessage(const char* format, ...)
 
 void StatusTick()
 {
-    StatusState& s = State();
+    if (!g_board) return;
+    StatusBoard& s = *g_board;
     if (s.target.statusBar) {
         if (s.countdown == 0) {
-            SetField(0, "");
-            SetField(3, "");
-            if (!s.target.countsShown[0]) SetField(1, "");
-            if (!s.target.countsShown[1]) SetField(2, "");
+            SetField(s, 0, "");
+            SetField(s, 3, "");
+            if (!s.target.countsShown[0]) SetField(s, 1, "");
+            if (!s.target.countsShown[1]) SetField(s, 2, "");
         }
         if (s.countdown >= 0) --s.countdown;
         return;
     }
     if (s.countdown > 0) --s.countdown;
-    int scroll = EditorScrollPosition();
+    int scroll = EditorScrollPosition(s);
     if (scroll != s.lastScroll) s.countdown = 0;
     s.lastScroll = scroll;
     if (s.countdown == 0) HideMessageLine();
@@ -97,22 +92,25 @@ void StatusTick()
 
 int StatusCountdown()
 {
-    return State().countdown;
+    return g_board ? g_board->countdown : -1;
 }
 
 const std::string& LastStatusText()
 {
-    return State().lastText;
+    static const std::string none;
+    return g_board ? g_board->lastText : none;
 }
 
 const std::vector<std::string>& RecentStatusTexts()
 {
-    return State().recent;
+    static const std::vector<std::string> none;
+    return g_board ? g_board->recent : none;
 }
 
 void HideMessageLine()
 {
-    HWND line = State().target.messageLine;
+    if (!g_board) return;
+    HWND line = g_board->target.messageLine;
     if (line && IsWindowVisible(line)) ShowWindow(line, SW_HIDE);
 }
 

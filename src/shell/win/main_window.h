@@ -5,6 +5,8 @@
 
 #include <string>
 
+#include "settings/win/messages.h"
+
 namespace pw {
 
 enum class ViewMode { View = 1, Edit = 2 };
@@ -59,8 +61,9 @@ struct MainWindow {
     // Timers
     int autosaveMinutes = 0;
     bool autosaveTimerRunning = false;
-    bool quitting = false;
     bool settingsWriteReported = false;
+
+    StatusBoard status;
 };
 
 MainWindow& Main();

@@ -15,6 +15,7 @@
 #include "render/win/render_temp.h"
 #include "settings/text.h"
 #include "sheet/win/cell_editor.h"
+#include "settings/win/message_pump.h"
 #include "settings/win/messages.h"
 #include "settings/win/safe_file.h"
 #include "settings/win/settings_win.h"
@@ -58,6 +59,8 @@ HWND StartPagewick(HINSTANCE instance, const StartOptions& options)
     MainWindow& main = Main();
     main = MainWindow{};
     main.instance = instance;
+    SetProgramQuitting(false);
+    AttachStatusBoard(&main.status);
 
     MigrateSettingsFile();
     Settings().OnWriteFailure(ReportSettingsWriteFailure);
@@ -128,9 +131,8 @@ int PagewickMain(HINSTANCE instance, const char* commandLine, int show)
 
 void ExitPagewick()
 {
-    MainWindow& main = Main();
-    if (main.quitting) return;
-    main.quitting = true;
+    if (ProgramQuitting()) return;
+    SetProgramQuitting(true);
     RevokeDropTargets();
     SaveBeforeExit();
     DeleteRenderTempFiles();
@@ -144,7 +146,7 @@ void ShutdownPagewick()
     if (main.hwnd && IsWindow(main.hwnd)) DestroyWindow(main.hwnd);
     if (main.captionFont) DeleteObject(main.captionFont);
     if (main.accelerators) DestroyAcceleratorTable(main.accelerators);
-    SetStatusTarget({});
+    AttachStatusBoard(nullptr);
     ResetDocument();
     ResetLibraryState();
     main = MainWindow{};
