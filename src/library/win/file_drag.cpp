@@ -57,7 +57,7 @@ void BeginFileDrag()
     g_drag.file = file;
     g_drag.folderSelection = list_view::Selected(Main().panes.folders);
     SetCapture(Main().hwnd);
-    g_drag.previousCursor = SetCursor(Main().dropNoCursor);
+    g_drag.previousCursor = SetCursor(Main().dropNoCursor.get());
 }
 
 bool FileDragActive()
@@ -70,7 +70,7 @@ void FileDragMove(POINT client)
     if (!g_drag.active) return;
     g_drag.target = FolderItemAt(client);
     Highlight(g_drag.target);
-    SetCursor(g_drag.target >= 0 ? Main().dropOkCursor : Main().dropNoCursor);
+    SetCursor(g_drag.target >= 0 ? Main().dropOkCursor.get() : Main().dropNoCursor.get());
 }
 
 namespace {

@@ -31,13 +31,12 @@ void ApplyNoteFont()
     font.lfWeight = FW_NORMAL;
     font.lfCharSet = DEFAULT_CHARSET;
     lstrcpynA(font.lfFaceName, face.c_str(), 32);
-    static HFONT noteFont = nullptr;
     HFONT created = CreateFontIndirectA(&font);
     if (!created) return;
-    for (HWND editor : {Main().panes.editNoWrap, Main().panes.editWrap})
+    MainWindow& main = Main();
+    for (HWND editor : {main.panes.editNoWrap, main.panes.editWrap})
         SendMessageA(editor, WM_SETFONT, reinterpret_cast<WPARAM>(created), TRUE);
-    if (noteFont) DeleteObject(noteFont);
-    noteFont = created;
+    main.noteFont.reset(created);  // the editors no longer use the one it replaces
 }
 
 }  // namespace

@@ -1,15 +1,17 @@
-// The main window's state: its panes and the flags that start-up reads once. One per process.
+// The main window: the one object that owns the window, its panes, fonts, image lists and cursors, and the
+// state of the shell. It exists from StartPagewick to ShutdownPagewick; the window procedure finds it from its
+// HWND, everything else reaches it through Main().
 #pragma once
 
 #include <windows.h>
 
 #include <string>
 
+#include "settings/win/handles.h"
 #include "settings/win/messages.h"
+#include "shell/view_mode.h"
 
 namespace pw {
-
-enum class ViewMode { View = 1, Edit = 2 };
 
 struct Panes {
     HWND toolbar = nullptr;
@@ -27,15 +29,44 @@ struct Panes {
     HWND tooltip = nullptr;
 };
 
-struct MainWindow {
+// A drag of the splitter between the document area and the lists.
+struct SplitterDrag {
+    bool dragging = false;
+    bool barDrawn = false;
+    int barX = 0;
+    HWND documentPane = nullptr;
+    bool documentWasEnabled = false;
+    int startX = 0;  // where the splitter was when the drag began
+};
+
+class MainWindow final {
+public:
+    explicit MainWindow(HINSTANCE instance);
+    // Destroys the window (and with it every pane) before the state the panes' last messages still reach.
+    ~MainWindow();
+    MainWindow(const MainWindow&) = delete;
+    MainWindow& operator=(const MainWindow&) = delete;
+
+    // The main window whose window this is; null before WM_NCCREATE and after WM_NCDESTROY.
+    static MainWindow* From(HWND hwnd);
+    // Called from WM_NCCREATE and WM_NCDESTROY.
+    void AttachWindow(HWND window);
+    void DetachWindow(HWND window);
+
     HINSTANCE instance = nullptr;
-    HWND hwnd = nullptr;
+    HWND hwnd = nullptr;  // owned through window_
     Panes panes;
-    HACCEL accelerators = nullptr;
-    HCURSOR dropOkCursor = nullptr;
-    HCURSOR dropNoCursor = nullptr;
-    HCURSOR sizeCursor = nullptr;
-    HFONT captionFont = nullptr;
+
+    // What the window owns besides its child windows.
+    AcceleratorHandle accelerators;
+    CursorHandle dropOkCursor;
+    CursorHandle dropNoCursor;
+    HCURSOR sizeCursor = nullptr;  // the system's shared cursor: never destroyed
+    GdiObject<HFONT> captionFont;
+    GdiObject<HFONT> noteFont;
+    ImageListHandle toolbarImages;
+    ImageListHandle folderImages;
+    ImageListHandle fileImages;
 
     bool useStatusBar = false;  // read once at start-up
     bool expertMode = false;
@@ -53,20 +84,32 @@ struct MainWindow {
     int lastDocumentWidth = -1;
     bool layoutRunning = false;
     bool layoutSuspended = false;
+    SplitterDrag splitter;
+
+    // Toolbar: whether buttons 300 and 301 show Back and Forward, and the tooltip text handed out last.
+    bool webPageShown = false;
+    std::string tooltipText;
 
     // Placement
     bool placementRestored = false;
     std::string lastSavedPlacement;
 
     // Timers
-    int autosaveMinutes = 0;
     bool autosaveTimerRunning = false;
     bool settingsWriteReported = false;
 
+    // The new name of a finished label edit, read by the rename command posted after it.
+    std::string renamedLabel;
+
     StatusBoard status;
+
+private:
+    WindowHandle window_;
 };
 
+// The main window while it exists.
 MainWindow& Main();
+bool MainWindowExists();
 
 // The note edit pane that matches the word-wrap setting.
 HWND ActiveEditor();

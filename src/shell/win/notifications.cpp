@@ -27,7 +27,7 @@ LRESULT ToolbarTooltipText(NMHDR* header)
 LRESULT LabelEditEnded(NMHDR* header, int command)
 {
     auto* info = reinterpret_cast<NMLVDISPINFOA*>(header);
-    static std::string newName;
+    std::string& newName = Main().renamedLabel;
     newName = info->item.pszText ? info->item.pszText : "null";
     PostMessageA(Main().hwnd, WM_COMMAND, MAKEWPARAM(command, 0), reinterpret_cast<LPARAM>(newName.c_str()));
     return FALSE;

@@ -21,8 +21,9 @@ HWND Child(const char* cls, const char* text, DWORD style, int id, DWORD exStyle
 HWND CreateList(int id, DWORD extra)
 {
     HWND list =
-        Child(WC_LISTVIEWA, "", WS_VISIBLE | WS_TABSTOP | LVS_REPORT | LVS_SINGLESEL | LVS_SHOWSELALWAYS | extra, id,
-              WS_EX_CLIENTEDGE);
+        Child(WC_LISTVIEWA, "",
+              WS_VISIBLE | WS_TABSTOP | LVS_REPORT | LVS_SINGLESEL | LVS_SHOWSELALWAYS | LVS_SHAREIMAGELISTS | extra,
+              id, WS_EX_CLIENTEDGE);
     if (list) ListView_SetExtendedListViewStyle(list, LVS_EX_FULLROWSELECT | LVS_EX_DOUBLEBUFFER);
     return list;
 }
@@ -100,19 +101,21 @@ void BuildPaneImageLists()
         }
         return list;
     };
-    // The list views own their small image lists and free them when they are destroyed.
-    ListView_SetImageList(Main().panes.folders, build({IDI_FOLDER, IDI_FOLDER_PARENT, IDI_FOLDER_SUB}), LVSIL_SMALL);
-    ListView_SetImageList(
-        Main().panes.files,
-        build({IDI_FILE_OTHER, IDI_FILE_TEXT, IDI_FILE_IMAGE, IDI_FILE_WEB, IDI_FILE_ZIP, IDI_FILE_CSV}), LVSIL_SMALL);
+    // The list views share their image lists (LVS_SHAREIMAGELISTS): the main window frees them after its panes.
+    MainWindow& main = Main();
+    main.folderImages.reset(build({IDI_FOLDER, IDI_FOLDER_PARENT, IDI_FOLDER_SUB}));
+    main.fileImages.reset(
+        build({IDI_FILE_OTHER, IDI_FILE_TEXT, IDI_FILE_IMAGE, IDI_FILE_WEB, IDI_FILE_ZIP, IDI_FILE_CSV}));
+    ListView_SetImageList(main.panes.folders, main.folderImages.get(), LVSIL_SMALL);
+    ListView_SetImageList(main.panes.files, main.fileImages.get(), LVSIL_SMALL);
 }
 
 void SetCaptionFont()
 {
     MainWindow& main = Main();
-    main.captionFont = CreateFontA(14, 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, DEFAULT_CHARSET, OUT_DEFAULT_PRECIS,
-                                   CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH | FF_DONTCARE, nullptr);
-    SendMessageA(main.panes.caption, WM_SETFONT, reinterpret_cast<WPARAM>(main.captionFont), TRUE);
+    main.captionFont.reset(CreateFontA(14, 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, DEFAULT_CHARSET, OUT_DEFAULT_PRECIS,
+                                       CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH | FF_DONTCARE, nullptr));
+    SendMessageA(main.panes.caption, WM_SETFONT, reinterpret_cast<WPARAM>(main.captionFont.get()), TRUE);
 }
 
 void AttachPaneTooltips()

@@ -14,16 +14,10 @@
 namespace pw {
 namespace {
 
-struct DragState {
-    bool dragging = false;
-    bool barDrawn = false;
-    int barX = 0;
-    HWND documentPane = nullptr;
-    bool documentWasEnabled = false;
-    int startX = 0;  // where the splitter was when the drag began
-};
-
-DragState g_drag;
+SplitterDrag& Drag()
+{
+    return Main().splitter;
+}
 
 void DrawBar(int x)
 {
@@ -40,8 +34,8 @@ void DrawBar(int x)
 
 void EraseBar()
 {
-    if (g_drag.barDrawn) DrawBar(g_drag.barX);
-    g_drag.barDrawn = false;
+    if (Drag().barDrawn) DrawBar(Drag().barX);
+    Drag().barDrawn = false;
 }
 
 }  // namespace
@@ -52,7 +46,7 @@ bool SplitterSetCursor(HWND hwnd, LPARAM lp)
     POINT pt;
     GetCursorPos(&pt);
     ScreenToClient(hwnd, &pt);
-    if (!g_drag.dragging && !IsOverSplitter(pt.x, Main().splitterX)) return false;
+    if (!Drag().dragging && !IsOverSplitter(pt.x, Main().splitterX)) return false;
     SetCursor(Main().sizeCursor);
     return true;
 }
@@ -61,33 +55,33 @@ void SplitterMouseDown(int x)
 {
     MainWindow& main = Main();
     if (!IsOverSplitter(x, main.splitterX)) return;
-    g_drag = DragState{};
-    g_drag.dragging = true;
-    g_drag.documentPane = CurrentDocumentPane();
-    g_drag.documentWasEnabled = g_drag.documentPane && IsWindowEnabled(g_drag.documentPane);
-    g_drag.startX = main.splitterX;
+    Drag() = SplitterDrag{};
+    Drag().dragging = true;
+    Drag().documentPane = CurrentDocumentPane();
+    Drag().documentWasEnabled = Drag().documentPane && IsWindowEnabled(Drag().documentPane);
+    Drag().startX = main.splitterX;
     EnableWindow(main.panes.folders, FALSE);
     EnableWindow(main.panes.files, FALSE);
-    if (g_drag.documentPane) EnableWindow(g_drag.documentPane, FALSE);
+    if (Drag().documentPane) EnableWindow(Drag().documentPane, FALSE);
     SetCapture(main.hwnd);
 }
 
 void SplitterMouseMove(int x, WPARAM keys)
 {
-    if (!g_drag.dragging || !(keys & MK_LBUTTON)) return;
+    if (!Drag().dragging || !(keys & MK_LBUTTON)) return;
     EraseBar();
-    g_drag.barX = SplitterFromMouse(x);
-    DrawBar(g_drag.barX);
-    g_drag.barDrawn = true;
-    Main().splitterX = g_drag.barX;
+    Drag().barX = SplitterFromMouse(x);
+    DrawBar(Drag().barX);
+    Drag().barDrawn = true;
+    Main().splitterX = Drag().barX;
 }
 
 void SplitterMouseUp(int)
 {
-    if (!g_drag.dragging) return;
+    if (!Drag().dragging) return;
     MainWindow& main = Main();
     EraseBar();
-    g_drag.dragging = false;  // before the capture goes, so that losing it does not cancel this release
+    Drag().dragging = false;  // before the capture goes, so that losing it does not cancel this release
     ReleaseCapture();
     RECT client;
     GetClientRect(main.hwnd, &client);
@@ -96,7 +90,7 @@ void SplitterMouseUp(int)
     ListView_SetColumnWidth(main.panes.files, 0, result.firstColumnWidth);
     EnableWindow(main.panes.folders, TRUE);
     EnableWindow(main.panes.files, TRUE);
-    if (g_drag.documentPane) EnableWindow(g_drag.documentPane, g_drag.documentWasEnabled);
+    if (Drag().documentPane) EnableWindow(Drag().documentPane, Drag().documentWasEnabled);
     SetListWidth(result.listWidth);
     PostMessageA(main.hwnd, WM_SIZE, SIZE_RESTORED, MAKELPARAM(client.right, client.bottom));
     Settings().SetGeneralInt("ListWidth", result.listWidth);
@@ -104,20 +98,20 @@ void SplitterMouseUp(int)
 
 void CancelSplitterDrag()
 {
-    if (!g_drag.dragging) return;
+    if (!Drag().dragging) return;
     MainWindow& main = Main();
     EraseBar();
-    g_drag.dragging = false;
+    Drag().dragging = false;
     if (GetCapture() == main.hwnd) ReleaseCapture();
-    main.splitterX = g_drag.startX;
+    main.splitterX = Drag().startX;
     EnableWindow(main.panes.folders, TRUE);
     EnableWindow(main.panes.files, TRUE);
-    if (g_drag.documentPane) EnableWindow(g_drag.documentPane, g_drag.documentWasEnabled);
+    if (Drag().documentPane) EnableWindow(Drag().documentPane, Drag().documentWasEnabled);
 }
 
 bool SplitterDragging()
 {
-    return g_drag.dragging;
+    return Drag().dragging;
 }
 
 }  // namespace pw

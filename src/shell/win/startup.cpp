@@ -5,6 +5,8 @@
 
 #include <ole2.h>
 
+#include <memory>
+
 #include "library/win/command_line.h"
 #include "library/win/file_drag.h"
 #include "library/win/library_state.h"
@@ -30,11 +32,19 @@
 namespace pw {
 namespace {
 
+// The one main window of the process, from start-up to shutdown.
+std::unique_ptr<MainWindow> g_window;
+
 void ReportSettingsWriteFailure(const std::string& file)
 {
-    if (Main().settingsWriteReported) return;
+    if (!MainWindowExists() || Main().settingsWriteReported) return;
     Main().settingsWriteReported = true;
     StatusMessage("Settings could not be saved to %s: %s", file.c_str(), LastErrorText().c_str());
+}
+
+HCURSOR LoadProgramCursor(HINSTANCE instance, int id)
+{
+    return static_cast<HCURSOR>(LoadImageA(instance, MAKEINTRESOURCEA(id), IMAGE_CURSOR, 0, 0, LR_DEFAULTSIZE));
 }
 
 void RunFirstLaunch()
@@ -56,11 +66,10 @@ void MigrateSettingsFile()
 HWND StartPagewick(HINSTANCE instance, const StartOptions& options)
 {
     if (!options.programFile.empty()) SetProgramFile(options.programFile);
-    MainWindow& main = Main();
-    main = MainWindow{};
-    main.instance = instance;
+    ShutdownPagewick();
+    g_window = std::make_unique<MainWindow>(instance);
+    MainWindow& main = *g_window;
     SetProgramQuitting(false);
-    AttachStatusBoard(&main.status);
 
     MigrateSettingsFile();
     Settings().OnWriteFailure(ReportSettingsWriteFailure);
@@ -72,15 +81,15 @@ HWND StartPagewick(HINSTANCE instance, const StartOptions& options)
     // Without OLE the browser pane is missing; the rest of the program still works.
     if (SUCCEEDED(OleInitialize(nullptr))) RegisterBrowserClass(instance);
 
-    main.dropOkCursor = LoadCursorA(instance, MAKEINTRESOURCEA(IDC_DROP_OK));
-    main.dropNoCursor = LoadCursorA(instance, MAKEINTRESOURCEA(IDC_DROP_NO));
+    main.dropOkCursor.reset(LoadProgramCursor(instance, IDC_DROP_OK));
+    main.dropNoCursor.reset(LoadProgramCursor(instance, IDC_DROP_NO));
     main.sizeCursor = LoadCursorA(nullptr, reinterpret_cast<LPCSTR>(IDC_SIZEWE));
 
-    HWND hwnd = CreateMainWindow(instance);
+    HWND hwnd = CreateMainWindow(main);
     if (!hwnd) return nullptr;
     InitialiseMainWindow();
 
-    main.accelerators = LoadAcceleratorsA(instance, MAKEINTRESOURCEA(IDA_ACCELERATORS));
+    main.accelerators.reset(LoadAcceleratorsA(instance, MAKEINTRESOURCEA(IDA_ACCELERATORS)));
     RestoreWindowPlacement(hwnd, options.show);
     OpenCommandLineFile(options.commandLine);
     RegisterDropTargets();
@@ -91,8 +100,13 @@ HWND StartPagewick(HINSTANCE instance, const StartOptions& options)
 bool HandleLoopMessage(MSG& msg)
 {
     if (msg.message == WM_QUIT) return false;
+    if (!MainWindowExists()) {
+        TranslateMessage(&msg);
+        DispatchMessageA(&msg);
+        return true;
+    }
     MainWindow& main = Main();
-    if (main.hwnd && main.accelerators && TranslateAcceleratorA(main.hwnd, main.accelerators, &msg)) return true;
+    if (main.hwnd && main.accelerators && TranslateAcceleratorA(main.hwnd, main.accelerators.get(), &msg)) return true;
     if (main.editorHasFocus) {
         TranslateMessage(&msg);
         DispatchMessageA(&msg);
@@ -141,15 +155,11 @@ void ExitPagewick()
 
 void ShutdownPagewick()
 {
-    MainWindow& main = Main();
+    if (!g_window) return;
     StopTimers();
-    if (main.hwnd && IsWindow(main.hwnd)) DestroyWindow(main.hwnd);
-    if (main.captionFont) DeleteObject(main.captionFont);
-    if (main.accelerators) DestroyAcceleratorTable(main.accelerators);
-    AttachStatusBoard(nullptr);
+    g_window.reset();
     ResetDocument();
     ResetLibraryState();
-    main = MainWindow{};
 }
 
 }  // namespace pw

@@ -18,8 +18,6 @@ enum Image { kNew, kSave, kInViewMode, kInEditMode, kBack, kForward, kSpacer, kN
 constexpr int kImageIds[] = {IDI_TB_NEW,    IDI_TB_SAVE,  IDI_TB_VIEW,  IDI_TB_EDIT,  IDI_TB_BACK, IDI_TB_FORWARD,
                              IDI_TB_SPACER, IDI_TB_NOTE1, IDI_TB_NOTE2, IDI_TB_NOTE3, IDI_TB_SPARE};
 
-bool g_webPageShown = false;
-
 HWND Bar()
 {
     return Main().panes.toolbar;
@@ -66,8 +64,6 @@ TBBUTTON Button(int id, int image, bool enabled, BYTE style = BTNS_BUTTON)
     return b;
 }
 
-std::string g_tooltip;
-
 const char* PerpetualTooltip(int index)
 {
     static const char* const kUnset[] = {"Perpetual note 1\nAssign note using Configure -> Perpetual Notes",
@@ -76,8 +72,8 @@ const char* PerpetualTooltip(int index)
     const std::string key = "PerpetualNote" + std::to_string(index + 1);
     std::string path = Settings().GetString(key, "");
     if (path.empty()) return kUnset[index];
-    g_tooltip = FileNameOf(path);
-    return g_tooltip.c_str();
+    Main().tooltipText = FileNameOf(path);
+    return Main().tooltipText.c_str();
 }
 
 }  // namespace
@@ -90,7 +86,8 @@ HWND CreateToolbar(HWND main)
     if (!bar) return nullptr;
     Main().panes.toolbar = bar;
     SendMessageA(bar, TB_BUTTONSTRUCTSIZE, sizeof(TBBUTTON), 0);
-    SendMessageA(bar, TB_SETIMAGELIST, 0, reinterpret_cast<LPARAM>(BuildImages()));
+    Main().toolbarImages.reset(BuildImages());
+    SendMessageA(bar, TB_SETIMAGELIST, 0, reinterpret_cast<LPARAM>(Main().toolbarImages.get()));
     TBBUTTON buttons[] = {
         Button(CMD_TB_NEW_BACK, kNew, true),    Button(CMD_TB_SAVE_FORWARD, kSave, true),
         Button(CMD_TB_MODE, kInEditMode, true), Button(CMD_TB_SPACER_MULTIBAR, kSpacer, false),
@@ -113,7 +110,7 @@ HWND CreateRootList(HWND toolbar)
 
 void SetFirstButtons(bool webPageShown)
 {
-    g_webPageShown = webPageShown;
+    Main().webPageShown = webPageShown;
     const bool backInsteadOfNew = Settings().GetBoolDefaultFalse("BackInsteadOfNew");
     if (backInsteadOfNew) {
         SetImage(CMD_TB_NEW_BACK, kBack);
@@ -158,10 +155,10 @@ const char* ToolbarTooltip(UINT_PTR id)
     switch (id) {
         case CMD_TB_NEW_BACK:
             if (expert) return nullptr;
-            return g_webPageShown || Settings().GetBoolDefaultFalse("BackInsteadOfNew") ? "Back" : "New";
+            return Main().webPageShown || Settings().GetBoolDefaultFalse("BackInsteadOfNew") ? "Back" : "New";
         case CMD_TB_SAVE_FORWARD:
             if (expert) return nullptr;
-            return g_webPageShown ? "Forward" : "Save";
+            return Main().webPageShown ? "Forward" : "Save";
         case CMD_TB_MODE:
             if (expert) return nullptr;
             return view ? "Edit" : "View";

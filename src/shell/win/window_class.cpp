@@ -52,9 +52,14 @@ bool ShowPaneContextMenu(HWND pane, LPARAM lp)
 
 LRESULT CALLBACK MainWindowProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp)
 {
+    if (msg == WM_NCCREATE) {
+        auto* create = reinterpret_cast<CREATESTRUCTA*>(lp);
+        static_cast<MainWindow*>(create->lpCreateParams)->AttachWindow(hwnd);
+    }
+    MainWindow* win = MainWindow::From(hwnd);
+    if (!win) return DefWindowProcA(hwnd, msg, wp, lp);
     switch (msg) {
         case WM_CREATE:
-            Main().hwnd = hwnd;
             return CreatePanes(hwnd) ? 0 : -1;
         case WM_SIZE:
             if (wp != SIZE_MINIMIZED) LayoutMainWindow();
@@ -107,6 +112,9 @@ LRESULT CALLBACK MainWindowProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp)
             return 0;
         case WM_DESTROY:
             return 0;
+        case WM_NCDESTROY:
+            win->DetachWindow(hwnd);
+            break;
         default:
             break;
     }
@@ -177,13 +185,13 @@ bool RegisterMainWindowClass(HINSTANCE instance)
     return RegisterClassExA(&wc) != 0;
 }
 
-HWND CreateMainWindow(HINSTANCE instance)
+HWND CreateMainWindow(MainWindow& main)
 {
     INITCOMMONCONTROLSEX icc{sizeof(icc), ICC_BAR_CLASSES | ICC_LISTVIEW_CLASSES | ICC_STANDARD_CLASSES |
                                               ICC_WIN95_CLASSES | ICC_USEREX_CLASSES};
     InitCommonControlsEx(&icc);
     return CreateWindowExA(0, kClassName, "Pagewick", WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN, CW_USEDEFAULT,
-                           CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, nullptr, nullptr, instance, nullptr);
+                           CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, nullptr, nullptr, main.instance, &main);
 }
 
 void InitialiseMainWindow()
