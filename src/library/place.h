@@ -50,4 +50,11 @@ inline std::string CurrentFilePath(const PlaceRecord& place)
     return path;
 }
 
+// The full path of the file open at the place; empty when there is none or it does not fit.
+inline std::string OpenFilePath(const PlaceRecord& place)
+{
+    if (!place.inUse || place.file.empty()) return {};
+    return CurrentFilePath(place);
+}
+
 }  // namespace pw

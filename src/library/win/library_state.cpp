@@ -81,9 +81,7 @@ void LeaveViewer(int index)
 
 std::string CurrentFile()
 {
-    const PlaceRecord& place = CurrentPlace();
-    if (!place.inUse || place.file.empty()) return {};
-    return CurrentFilePath(place);
+    return OpenFilePath(CurrentPlace());
 }
 
 void ResetLibraryState()

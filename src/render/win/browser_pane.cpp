@@ -5,11 +5,11 @@
 #include <mshtml.h>
 
 #include "render/win/browser_host.h"
+#include "render/win/render_state.h"
 #include "render/win/wide_text.h"
 #include "settings/limits.h"
 #include "settings/win/message_pump.h"
 #include "shell/ids.h"
-#include "shell/win/main_window.h"
 
 namespace pw {
 namespace {
@@ -17,23 +17,9 @@ namespace {
 constexpr std::size_t kMaxClickedLink = 1039;
 constexpr const char* kFooter = "   ";
 
-struct PaneState {
-    HINSTANCE instance = nullptr;
-    HWND linkOwner = nullptr;
-    HWND copyPane = nullptr;
-    int lastWidth = 0;
-    int lastHeight = 0;
-    std::string clickedLink;
-    std::string printHeader = kFooter;
-    PageKind kind = PageKind::None;
-    TitleWait titleWait;
-    MenuTracker menuTracker;
-};
-
-PaneState& State()
+BrowserPaneState& State()
 {
-    static PaneState state;
-    return state;
+    return RenderArea().browser;
 }
 
 LRESULT CALLBACK BrowserWindowProc(HWND pane, UINT message, WPARAM wParam, LPARAM lParam)
@@ -85,7 +71,6 @@ std::string DefaultReadTitle(HWND pane)
 
 bool RegisterBrowserClass(HINSTANCE instance)
 {
-    State().instance = instance;
     WNDCLASSEXA wc{};
     wc.cbSize = sizeof(wc);
     wc.style = CS_HREDRAW | CS_VREDRAW;
@@ -99,10 +84,13 @@ bool RegisterBrowserClass(HINSTANCE instance)
 
 HWND CreateBrowserPane(HWND parent)
 {
-    HINSTANCE instance = State().instance ? State().instance : GetModuleHandleA(nullptr);
+    // The caption shows page titles even when the pane cannot be made (no OLE).
+    State().mainWindow = parent;
+    auto instance = reinterpret_cast<HINSTANCE>(GetWindowLongPtrA(parent, GWLP_HINSTANCE));
     HWND pane = CreateWindowExA(0, kBrowserClassName, "", WS_CHILD | WS_CLIPCHILDREN, 0, 0, 10, 10, parent,
                                 reinterpret_cast<HMENU>(static_cast<INT_PTR>(IDW_BROWSER)), instance, nullptr);
     if (!pane) return nullptr;
+    State().pane = pane;
     SetLinkOwner(parent);
     SetCopyPane(pane);
     SetShownPageKind(PageKind::None);
@@ -223,7 +211,7 @@ std::string WaitForTitleChange(HWND pane)
         last = read(pane);
         if (last != first) break;
     }
-    if (Main().hwnd) SetWindowTextA(Main().hwnd, last.c_str());
+    if (State().mainWindow) SetWindowTextA(State().mainWindow, last.c_str());
     return last;
 }
 

@@ -1,9 +1,8 @@
 // The link message: a clicked "fw:Name" opens the note of that name in the current file list, trying the name
 // as it is, then with the root's note extension, then with DefaultExtension; failing all three the note is
 // created empty in the current file directory and opened.
-#include "library/win/file_pane.h"
-#include "library/win/library_state.h"
 #include "render/note_link.h"
+#include "render/win/render_state.h"
 #include "render/win/web_view.h"
 #include "settings/text.h"
 #include "settings/win/handles.h"
@@ -14,10 +13,9 @@
 namespace pw {
 namespace {
 
-FileListAccess& Access()
+WebViewState& View()
 {
-    static FileListAccess access;
-    return access;
+    return RenderArea().view;
 }
 
 bool CreateEmptyNote(const std::string& path)
@@ -38,22 +36,24 @@ bool OpenExisting(const FileListAccess& list, const std::string& name, const std
 
 void SetFileListAccess(FileListAccess access)
 {
-    Access() = std::move(access);
+    View().fileListOverride = std::move(access);
 }
 
 FileListAccess FileList()
 {
-    FileListAccess list = Access();
-    if (!list.selectAndOpen) list.selectAndOpen = SelectAndOpenFile;
-    if (!list.addItem) list.addItem = AddFileItem;
-    if (!list.followShown) list.followShown = FollowShownFile;
+    FileListAccess list = View().fileListOverride;
+    WebViewHost* host = View().host;
+    if (!list.selectAndOpen)
+        list.selectAndOpen = [host](const std::string& name) { return host->OpenListedFile(name); };
+    if (!list.addItem) list.addItem = [host](const std::string& name) { host->AddListedFile(name); };
+    if (!list.followShown) list.followShown = [host](const std::string& name) { return host->FollowListedFile(name); };
     return list;
 }
 
 void HandleNoteLink()
 {
     const std::string name = NoteNameFromLink(ClickedLink());
-    const PlaceRecord& place = CurrentPlace();
+    const PlaceRecord& place = View().host->CurrentPlace();
     // A link with nothing after the scheme names no note, and without a root there is no folder to hold one.
     if (name.empty() || !place.inUse) return;
     const FileListAccess list = FileList();

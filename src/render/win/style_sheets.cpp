@@ -1,6 +1,7 @@
 // The style sheet of rendered pages: chosen from the "Select CSS" submenu until the program quits, stored as
 // MarkupCSS only when SaveCSSOnChange asks for it.
 #include "render/image_page.h"
+#include "render/win/render_state.h"
 #include "render/win/web_view.h"
 #include "settings/limits.h"
 #include "settings/text.h"
@@ -15,8 +16,7 @@ constexpr int kMaxMenuSheets = CMD_CSS_LAST - CMD_CSS_FIRST + 1;
 
 std::string& ChosenSheet()
 {
-    static std::string chosen;
-    return chosen;
+    return RenderArea().view.chosenStyleSheet;
 }
 
 void EmptyMenu(HMENU menu)

@@ -3,35 +3,36 @@
 // settings say) and written as it is into a fresh temporary page; the pane then navigates to it.
 #include "render/win/web_view.h"
 
-#include "library/win/library_state.h"
 #include "render/image_page.h"
 #include "render/page.h"
 #include "render/view_page.h"
+#include "render/win/render_state.h"
 #include "render/win/render_temp.h"
 #include "settings/text.h"
 #include "settings/win/handles.h"
 #include "settings/win/messages.h"
 #include "settings/win/safe_file.h"
 #include "settings/win/settings_win.h"
-#include "shell/win/layout_win.h"
-#include "shell/win/main_window.h"
 
 namespace pw {
 namespace {
 
 constexpr const char* kImagePageName = "temp.html";
 
-struct ViewState {
-    bool busy = false;
-    bool imagePageStyled = false;
-    std::string shownAddress;
-    std::function<bool(HWND, int)> historyCommand;
-};
-
-ViewState& State()
+WebViewState& State()
 {
-    static ViewState state;
-    return state;
+    return RenderArea().view;
+}
+
+const PlaceRecord& ShownPlace()
+{
+    return State().host->CurrentPlace();
+}
+
+// The browser pane; null when it could not be made.
+HWND Pane()
+{
+    return RenderArea().browser.pane;
 }
 
 // Cleared on every way out of RenderView.
@@ -60,7 +61,7 @@ std::string ExistingStyleSheetPath()
 
 PageContext ContextFor(const std::string& sourcePath)
 {
-    return {sourcePath, FileDirectory(CurrentPlace()), ExistingStyleSheetPath()};
+    return {sourcePath, FileDirectory(ShownPlace()), ExistingStyleSheetPath()};
 }
 
 ViewKind KindOf(const std::string& path)
@@ -82,7 +83,7 @@ bool RenderNotePage(const std::string& path, std::string& pagePath)
 
 void HistoryStep(int command)
 {
-    HWND pane = Main().panes.browser;
+    HWND pane = Pane();
     auto run = State().historyCommand ? State().historyCommand : BrowserCommand;
     // Without a page to go to the title never changes: there is nothing to wait for.
     if (!pane || !run(pane, command)) return;
@@ -139,10 +140,10 @@ void RenderView()
 {
     if (State().busy) return;
     BusyMark busy;
-    const std::string path = CurrentFile();
+    const std::string path = OpenFilePath(ShownPlace());
     if (path.empty() || !PathExists(path) || IsFolder(path)) return;
-    if (Main().hwnd) SetWindowTextA(Main().hwnd, CurrentPlace().file.c_str());
-    HWND pane = Main().panes.browser;
+    if (HWND main = RenderArea().browser.mainWindow) SetWindowTextA(main, ShownPlace().file.c_str());
+    HWND pane = Pane();
     switch (KindOf(path)) {
         case ViewKind::ImagePage:
             ShowImagePage(pane, path);
@@ -161,13 +162,13 @@ void RenderView()
 
 void BlankView()
 {
-    HWND pane = Main().panes.browser;
+    HWND pane = Pane();
     if (!pane) return;
     BrowserCommand(pane, kBrowserStop);
     NavigatePane(pane, "about:blank");
     SetShownPageKind(PageKind::None);
     ShowWindow(pane, SW_HIDE);
-    LayoutMainWindow();
+    State().host->Relayout();
 }
 
 bool WebPageShown()
@@ -189,9 +190,9 @@ bool ShownPageUsesStyleSheet()
 
 void PrintShownPage()
 {
-    HWND pane = Main().panes.browser;
+    HWND pane = Pane();
     if (!pane) return;
-    SetPrintHeader(Settings().GetBoolDefaultTrue("PrintTitle") ? CurrentPlace().file : std::string());
+    SetPrintHeader(Settings().GetBoolDefaultTrue("PrintTitle") ? ShownPlace().file : std::string());
     BrowserCommand(pane, kBrowserPrint);
 }
 
@@ -211,7 +212,7 @@ void SetHistoryCommand(std::function<bool(HWND pane, int command)> run)
 
 void BrowserRefresh()
 {
-    if (HWND pane = Main().panes.browser) BrowserCommand(pane, kBrowserRefresh);
+    if (HWND pane = Pane()) BrowserCommand(pane, kBrowserRefresh);
 }
 
 }  // namespace pw

@@ -1,5 +1,9 @@
 #include "shell/win/main_window.h"
 
+#include "library/win/file_pane.h"
+#include "library/win/library_state.h"
+#include "shell/win/layout_win.h"
+
 namespace pw {
 namespace {
 
@@ -12,11 +16,14 @@ MainWindow::MainWindow(HINSTANCE instance) : instance(instance)
 {
     g_main = this;
     AttachStatusBoard(&status);
+    render.view.host = this;
+    AttachRenderState(&render);
 }
 
 MainWindow::~MainWindow()
 {
     window_.reset();
+    AttachRenderState(nullptr);
     AttachStatusBoard(nullptr);
     g_main = nullptr;
 }
@@ -37,6 +44,36 @@ void MainWindow::DetachWindow(HWND window)
 {
     SetWindowLongPtrA(window, GWLP_USERDATA, 0);
     if (window == hwnd) hwnd = nullptr;
+}
+
+PlaceRecord& MainWindow::CurrentPlace()
+{
+    return pw::CurrentPlace();
+}
+
+void MainWindow::Relayout()
+{
+    LayoutMainWindow();
+}
+
+bool MainWindow::OpenListedFile(const std::string& name)
+{
+    return SelectAndOpenFile(name);
+}
+
+void MainWindow::AddListedFile(const std::string& name)
+{
+    AddFileItem(name);
+}
+
+bool MainWindow::FollowListedFile(const std::string& name)
+{
+    return FollowShownFile(name);
+}
+
+bool MainWindow::SelectListedFile(const std::string& name)
+{
+    return SelectFileByName(name);
 }
 
 MainWindow& Main()

@@ -7,6 +7,7 @@
 
 #include <string>
 
+#include "render/win/render_state.h"
 #include "settings/win/handles.h"
 #include "settings/win/messages.h"
 #include "shell/view_mode.h"
@@ -39,7 +40,8 @@ struct SplitterDrag {
     int startX = 0;  // where the splitter was when the drag began
 };
 
-class MainWindow final {
+// The areas reach the main window through the narrow host interfaces it implements (render/win WebViewHost).
+class MainWindow final : public WebViewHost {
 public:
     explicit MainWindow(HINSTANCE instance);
     // Destroys the window (and with it every pane) before the state the panes' last messages still reach.
@@ -101,7 +103,17 @@ public:
     // The new name of a finished label edit, read by the rename command posted after it.
     std::string renamedLabel;
 
+    // The areas' state.
     StatusBoard status;
+    RenderState render;
+
+    // WebViewHost
+    PlaceRecord& CurrentPlace() override;
+    void Relayout() override;
+    bool OpenListedFile(const std::string& name) override;
+    void AddListedFile(const std::string& name) override;
+    bool FollowListedFile(const std::string& name) override;
+    bool SelectListedFile(const std::string& name);
 
 private:
     WindowHandle window_;
