@@ -24,7 +24,6 @@ protected:
     {
         for (const std::string& path : readOnly_) SetFileAttributesA(path.c_str(), FILE_ATTRIBUTE_NORMAL);
         PagewickTest::TearDown();
-        pw::ResetDocument();
     }
 
     // Starts the window with a root "Notes" over a folder of the test's own, whose new notes get ".md".
@@ -225,7 +224,6 @@ TEST_F(DocumentTest, AutosaveCountsMinutesUpToTheSetting)
         EXPECT_EQ(pw::LastStatusText(), "") << minutes;
         EXPECT_EQ(pw::AutosaveCount(), 0);
         Stop();
-        pw::ResetDocument();
     }
 }
 

@@ -2,6 +2,8 @@
 
 #include <windows.h>
 
+#include "library/win/history.h"
+#include "library/win/list_view.h"
 #include "notes/win/document.h"
 #include "render/win/web_view.h"
 #include "settings/win/messages.h"
@@ -66,17 +68,19 @@ void SwitchViewer(int index)
 
 void LeaveViewer(int index)
 {
-    const Panes& p = Main().panes;
-    if (index == kTextViewer) {
-        KeepUnsavedEdits();  // whoever empties the editor, no edit goes with it
-        for (HWND editor : {p.editNoWrap, p.editWrap}) {
-            SetWindowTextA(editor, "");
-            EnableWindow(editor, FALSE);
-        }
-        if (HWND other = ActiveEditor() == p.editWrap ? p.editNoWrap : p.editWrap) ShowWindow(other, SW_HIDE);
-    }
+    if (index == kTextViewer) LeaveTextViewer();
     if (index == kWebViewer) BlankView();
     SetFirstButtons(WebPageShown());
+}
+
+void ForgetOpenFile()
+{
+    PlaceRecord& place = CurrentPlace();
+    if (list_view::Selected(Main().panes.folders) == -1) place.selectedFolder.clear();
+    RecordRecent(place);
+    place.file.clear();
+    SwitchViewer(kTextViewer);  // runs the leave operation of any other viewer
+    LeaveViewer(kTextViewer);
 }
 
 std::string CurrentFile()

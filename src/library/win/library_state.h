@@ -20,6 +20,9 @@ int CurrentViewer();  // kTextViewer when no other viewer shows the current file
 void SwitchViewer(int index);
 // Leave operations: the editor is emptied and disabled; the browser goes blank; the sheet is closed.
 void LeaveViewer(int index);
+// The library's part of closing the document: the place forgets its file (and the folder selection when the
+// folder pane has none), the place goes to the recent list, and the text viewer becomes current.
+void ForgetOpenFile();
 // The full path of the current file ("" when there is none or it does not fit).
 std::string CurrentFile();
 // Forgets everything (tests start the window several times in one process).

@@ -23,10 +23,7 @@ bool g_opening = false;
 void ShowInViewer(int viewer)
 {
     SwitchViewer(viewer);
-    if (viewer != kTextViewer) {
-        ShowWindow(Main().panes.editNoWrap, SW_HIDE);
-        ShowWindow(Main().panes.editWrap, SW_HIDE);
-    }
+    if (viewer != kTextViewer) HideEditors();
     LayoutMainWindow();
     if (viewer == kWebViewer) {
         RenderView();

@@ -6,33 +6,38 @@
 #include <windows.h>
 #include <commctrl.h>
 
-#include "library/win/history.h"
-#include "library/win/library_state.h"
+#include "library/viewers.h"
 #include "notes/note_text.h"
 #include "notes/win/document_state.h"
+#include "notes/win/notes_state.h"
 #include "settings/limits.h"
 #include "settings/win/messages.h"
 #include "settings/win/safe_file.h"
 #include "settings/win/settings_win.h"
-#include "shell/win/main_window.h"
-#include "shell/win/viewer_menu.h"
 
 namespace pw {
 namespace {
 
-std::string g_titleName;
-bool g_puttingText = false;  // our own SetWindowTextA must not count as an edit
+const NotePanes& Panes()
+{
+    return NotesArea().panes;
+}
+
+DocumentHost& Host()
+{
+    return *NotesArea().host;
+}
 
 void SetEditorsReadOnly(bool readOnly)
 {
-    for (HWND editor : {Main().panes.editNoWrap, Main().panes.editWrap}) {
+    for (HWND editor : {Panes().editNoWrap, Panes().editWrap}) {
         if (editor) SendMessageA(editor, EM_SETREADONLY, readOnly, 0);
     }
 }
 
 void SetEditorsLimit(std::size_t characters)
 {
-    for (HWND editor : {Main().panes.editNoWrap, Main().panes.editWrap}) {
+    for (HWND editor : {Panes().editNoWrap, Panes().editWrap}) {
         if (editor) SendMessageA(editor, EM_SETLIMITTEXT, characters, 0);
     }
 }
@@ -42,12 +47,17 @@ bool EditorHoldsWhole(const std::string& text)
     return static_cast<std::size_t>(GetWindowTextLengthA(ActiveEditor())) == text.size();
 }
 
+// The editor that is not active.
+HWND OtherEditor()
+{
+    const NotePanes& p = Panes();
+    return ActiveEditor() == p.editWrap ? p.editNoWrap : p.editWrap;
+}
+
 void ShowActiveEditor(bool focus)
 {
-    const Panes& p = Main().panes;
     HWND editor = ActiveEditor();
-    HWND other = editor == p.editWrap ? p.editNoWrap : p.editWrap;
-    if (other) ShowWindow(other, SW_HIDE);
+    if (HWND other = OtherEditor()) ShowWindow(other, SW_HIDE);
     ShowWindow(editor, SW_SHOW);
     EnableWindow(editor, TRUE);
     if (focus) SetFocus(editor);
@@ -65,17 +75,33 @@ void ReportReadOnly(const std::string& name, bool heldNul)
 
 }  // namespace
 
-DocumentState& Doc()
+HWND ActiveEditor()
 {
-    static DocumentState state;
-    return state;
+    const NotePanes& p = Panes();
+    return NotesArea().wordWrap ? p.editWrap : p.editNoWrap;
+}
+
+void LeaveTextViewer()
+{
+    KeepUnsavedEdits();  // whoever empties the editor, no edit goes with it
+    for (HWND editor : {Panes().editNoWrap, Panes().editWrap}) {
+        SetWindowTextA(editor, "");
+        EnableWindow(editor, FALSE);
+    }
+    if (HWND other = OtherEditor()) ShowWindow(other, SW_HIDE);
+}
+
+void HideEditors()
+{
+    ShowWindow(Panes().editNoWrap, SW_HIDE);
+    ShowWindow(Panes().editWrap, SW_HIDE);
 }
 
 void PutEditorText(const std::string& text)
 {
-    g_puttingText = true;
+    NotesArea().puttingText = true;
     SetWindowTextA(ActiveEditor(), text.c_str());
-    g_puttingText = false;
+    NotesArea().puttingText = false;
 }
 
 std::string EditorText()
@@ -91,7 +117,7 @@ std::string EditorText()
 
 void ClearCounts()
 {
-    HWND bar = Main().panes.statusBar;
+    HWND bar = Panes().statusBar;
     if (!bar) return;
     for (int field : {1, 2}) SendMessageA(bar, SB_SETTEXTA, field, reinterpret_cast<LPARAM>(""));
 }
@@ -119,16 +145,16 @@ void TakeLoadedBytes(const std::string& path, const std::string& bytes)
 
 bool LoadDocument(bool focus)
 {
-    SetWindowTextA(Main().panes.multibar, "");
+    SetWindowTextA(Panes().multibar, "");
     // Whoever leaves a note saves it first; if that failed, its text must not vanish with the new load.
     if (Doc().modified) RescueUnsavedText();
     Doc() = DocumentState{};
     SetEditorsReadOnly(false);
-    RemoveViewerMenuItems();
+    Host().RemoveViewerMenu();
     SetModified(false);
     ClearCounts();
 
-    const std::string path = CurrentFile();
+    const std::string path = OpenFilePath(Host().CurrentPlace());
     if (path.empty()) return false;
     if (!PathExists(path)) {
         StatusMessage("File does not exist: %s", path.c_str());
@@ -142,34 +168,30 @@ bool LoadDocument(bool focus)
     }
     TakeLoadedBytes(path, *bytes);
     ShowActiveEditor(focus);
-    ShowViewerMenuItems(kTextViewer);
+    Host().ShowViewerMenu(kTextViewer);
     return true;
 }
 
 bool KeepUnsavedEdits()
 {
-    if (CurrentViewer() != kTextViewer || !Doc().modified) return false;
+    if (Host().CurrentViewer() != kTextViewer || !Doc().modified) return false;
     if (SaveIfModified() || !Doc().modified) return false;
     return RescueUnsavedText();
 }
 
 bool CloseDocument()
 {
-    PlaceRecord& place = CurrentPlace();
+    PlaceRecord& place = Host().CurrentPlace();
     const bool hadDocument = !place.file.empty() || IsWindowEnabled(ActiveEditor());
     // A note that could not be saved keeps its text beside it; that message must stay on screen.
     const bool kept = KeepUnsavedEdits();
     if (place.inUse && IsWindowEnabled(ActiveEditor())) {
         Doc() = DocumentState{};
         EnableWindow(ActiveEditor(), FALSE);
-        RemoveViewerMenuItems();
+        Host().RemoveViewerMenu();
         SetModified(false);
     }
-    if (ListView_GetNextItem(Main().panes.folders, -1, LVNI_SELECTED) == -1) place.selectedFolder.clear();
-    RecordRecent(place);
-    place.file.clear();
-    SwitchViewer(kTextViewer);  // runs the leave operation of any other viewer
-    LeaveViewer(kTextViewer);
+    Host().ForgetOpenFile();
     Doc() = DocumentState{};
     SetEditorsReadOnly(false);
     SetModified(false);
@@ -179,17 +201,10 @@ bool CloseDocument()
     return kept;
 }
 
-void LeavePlace(bool push)
-{
-    const PlaceRecord& place = CurrentPlace();
-    if (push && place.inUse && !place.file.empty()) PushPlace(place);
-    // The spreadsheet saves itself when it is left; only the note is ours to save here.
-    KeepUnsavedEdits();
-}
-
 void SaveBeforeExit()
 {
-    LeavePlace(false);
+    // The spreadsheet saves itself when it is left; only the note is ours to save here.
+    KeepUnsavedEdits();
 }
 
 bool NoteModified()
@@ -209,32 +224,25 @@ const std::string& DocumentText()
 
 void SetTitle(const std::string& fileName)
 {
-    g_titleName = fileName;
-    if (!Main().hwnd) return;
+    NotesArea().titleName = fileName;
+    HWND main = Panes().mainWindow;
+    if (!main) return;
     std::string title = fileName.empty() ? std::string("Pagewick") : fileName;
     if (!fileName.empty() && Doc().modified) title += "*";
-    SetWindowTextA(Main().hwnd, title.c_str());
+    SetWindowTextA(main, title.c_str());
 }
 
 void SetModified(bool modified)
 {
     Doc().modified = modified;
-    SetTitle(g_titleName);
+    SetTitle(NotesArea().titleName);
 }
 
 void OnEditorChanged()
 {
-    if (g_puttingText || !IsWindowEnabled(ActiveEditor())) return;
+    if (NotesArea().puttingText || !IsWindowEnabled(ActiveEditor())) return;
     HideMessageLine();
     if (!Doc().modified) SetModified(true);
-}
-
-void ResetDocument()
-{
-    Doc() = DocumentState{};
-    g_titleName.clear();
-    g_puttingText = false;
-    ResetAutosaveCount();
 }
 
 }  // namespace pw

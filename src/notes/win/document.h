@@ -3,9 +3,18 @@
 // text as loaded, the modified flag and what the file looked like on disk when it was read or written.
 #pragma once
 
+#include <windows.h>
+
 #include <string>
 
 namespace pw {
+
+// The note edit pane that matches the word-wrap setting.
+HWND ActiveEditor();
+// The text viewer's leave operation: both editors are emptied and disabled, the inactive one is hidden.
+void LeaveTextViewer();
+// Another viewer shows the file: both editors are hidden.
+void HideEditors();
 
 // Loads the current root's file into the active editor; false (with a status message) when it cannot.
 bool LoadDocument(bool focus);
@@ -15,8 +24,6 @@ bool SaveDocument();
 bool SaveInPlace();
 // Saves when the text viewer is current and the note has unsaved changes; true when it saved.
 bool SaveIfModified();
-// Leaves the current place: pushes it on the back stack when asked, then saves what needs saving.
-void LeavePlace(bool push);
 // Closes the document before any listing, root change, mode change or opening that replaces it: a modified
 // note is saved, or when that fails its text is written under a free name beside it, before the editor
 // is emptied. True when the text was kept under another name (the status message names it).
@@ -24,7 +31,7 @@ bool CloseDocument();
 // The saving half of closing: a modified note is saved, or kept under a free name when saving fails; true
 // when it was kept elsewhere (the status message names the file).
 bool KeepUnsavedEdits();
-// Leaves the current place before the program ends: a modified note is saved.
+// Before the program ends: a modified note is saved (or kept under a free name).
 void SaveBeforeExit();
 
 bool NoteModified();
@@ -44,7 +51,5 @@ void AutosaveTick();
 int AutosaveCount();
 // Compares the open file with what was loaded or saved; reloads it or asks when another program changed it.
 void CheckExternalChange();
-// Forgets the open document (tests start the window several times in one process).
-void ResetDocument();
 
 }  // namespace pw

@@ -66,7 +66,6 @@ bool ExternalChangeQuestionOpen();
 // note's folder, so that closing never drops it. The status message names the file written; false when
 // there was no text to keep.
 bool RescueUnsavedText();
-void ResetAutosaveCount();
 // Saves a modified note of the text viewer; failed is the opening of the failure message ("Note not saved").
 bool SaveModifiedNote(const char* savedMessage, const char* failed);
 

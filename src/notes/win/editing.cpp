@@ -5,32 +5,31 @@
 #include <string>
 
 #include "notes/win/document.h"
+#include "notes/win/notes_state.h"
 #include "settings/win/settings_win.h"
-#include "shell/win/layout_win.h"
 #include "shell/ids.h"
-#include "shell/win/main_window.h"
 
 namespace pw {
 namespace {
 
 void CheckTools(int id, bool on)
 {
-    CheckMenuItem(GetMenu(Main().hwnd), id, MF_BYCOMMAND | (on ? MF_CHECKED : MF_UNCHECKED));
+    CheckMenuItem(GetMenu(NotesArea().panes.mainWindow), id, MF_BYCOMMAND | (on ? MF_CHECKED : MF_UNCHECKED));
 }
 
 }  // namespace
 
 // The two editors differ only in wrapping: the text, its selection and the enabled and read-only states move
 // to the other one, which then takes the first one's place.
-void ToggleWordWrap()
+bool ToggleWordWrap()
 {
     const bool on = !Settings().GetBoolDefaultTrue("WordWrap");
     Settings().SetGeneral("WordWrap", on ? "1" : "0");
     CheckTools(CMD_WORDWRAP, on);
     HWND from = ActiveEditor();
-    Main().wordWrap = on;
+    NotesArea().wordWrap = on;
     HWND to = ActiveEditor();
-    if (from == to) return;
+    if (from == to) return false;
     const int length = GetWindowTextLengthA(from);
     std::string text(static_cast<std::size_t>(length) + 1, '\0');
     GetWindowTextA(from, text.data(), length + 1);
@@ -45,7 +44,7 @@ void ToggleWordWrap()
     EnableWindow(to, IsWindowEnabled(from));
     EnableWindow(from, FALSE);
     SetWindowTextA(from, "");
-    LayoutMainWindow();
+    return true;
 }
 
 void ToggleFormatNewLines()

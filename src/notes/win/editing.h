@@ -3,7 +3,8 @@
 
 namespace pw {
 
-void ToggleWordWrap();
+// Moves the note to the other editor; true when the panes must be laid out again.
+bool ToggleWordWrap();
 void ToggleFormatNewLines();
 void InsertMarkupRule(int id);
 void ShowWordCount();

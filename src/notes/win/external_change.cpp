@@ -3,13 +3,13 @@
 // systems, and equal times can hide a change of the same size), so a differing time leads to a comparison of
 // the content. Nothing is lost in any outcome: when both sides changed, the side that is not kept in the note
 // is written under a free name beside it.
-#include "library/win/library_state.h"
+#include "library/viewers.h"
 #include "notes/win/document.h"
 #include "notes/win/document_state.h"
+#include "notes/win/notes_state.h"
 #include "settings/text.h"
 #include "settings/win/messages.h"
 #include "settings/win/safe_file.h"
-#include "shell/win/main_window.h"
 
 namespace pw {
 namespace {
@@ -79,10 +79,6 @@ ExternalChange TakeTheirs(DocumentState& doc, const std::string& theirs)
     return ExternalChange::TookTheirs;
 }
 
-// True while the question is on screen: the box runs its own message loop, and the folder watch and
-// autosave ticks that arrive meanwhile must neither ask again nor write further copies.
-bool g_asking = false;
-
 ExternalChange Resolve(DocumentState& doc, const std::string& theirs)
 {
     if (!doc.modified) {
@@ -91,10 +87,11 @@ ExternalChange Resolve(DocumentState& doc, const std::string& theirs)
         StatusMessage("Reloaded %s: it was changed by another program", FileNameOf(path).c_str());
         return ExternalChange::Reloaded;
     }
-    g_asking = true;
-    const int answer =
-        ShowBox(Main().hwnd, ConflictQuestion(FileNameOf(doc.path)), "Pagewick", MB_YESNOCANCEL | MB_ICONWARNING);
-    g_asking = false;
+    bool& asking = NotesArea().askingAboutChange;
+    asking = true;
+    const int answer = ShowBox(NotesArea().panes.mainWindow, ConflictQuestion(FileNameOf(doc.path)), "Pagewick",
+                               MB_YESNOCANCEL | MB_ICONWARNING);
+    asking = false;
     if (answer == IDYES) return KeepMine(doc, theirs);
     return TakeTheirs(doc, theirs);  // No, Cancel and closing the box
 }
@@ -133,16 +130,17 @@ void RememberStamp(const std::string& path, std::string_view bytes)
 
 bool ExternalChangeQuestionOpen()
 {
-    return g_asking;
+    return NotesArea().askingAboutChange;
 }
 
 ExternalChange CheckExternalChangeNow()
 {
-    if (g_asking) return ExternalChange::Unresolved;
+    if (NotesArea().askingAboutChange) return ExternalChange::Unresolved;
     DocumentState& doc = Doc();
     if (doc.path.empty() || !doc.stamp.known) return ExternalChange::None;
     // Another viewer shows the current file: the note that was open before has been left.
-    if (CurrentViewer() != kTextViewer || !IsWindowEnabled(ActiveEditor())) return ExternalChange::None;
+    if (NotesArea().host->CurrentViewer() != kTextViewer || !IsWindowEnabled(ActiveEditor()))
+        return ExternalChange::None;
     std::uint64_t size = 0, writeTime = 0;
     DWORD error = 0;
     if (!ReadFileTimes(doc.path, size, writeTime, &error)) {

@@ -4,7 +4,6 @@
 #include <shlobj.h>
 
 #include "library/roots.h"
-#include "library/win/library_state.h"
 #include "notes/note_text.h"
 #include "settings/win/settings_win.h"
 

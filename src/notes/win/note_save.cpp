@@ -4,24 +4,32 @@
 // that a change made by another program is never overwritten unseen.
 #include <optional>
 
-#include "library/win/file_pane.h"
-#include "library/win/folder_watch.h"
-#include "library/win/library_state.h"
+#include "library/viewers.h"
 #include "notes/note_text.h"
 #include "notes/win/document.h"
 #include "notes/win/document_state.h"
+#include "notes/win/notes_state.h"
 #include "settings/limits.h"
 #include "settings/text.h"
 #include "settings/win/messages.h"
 #include "settings/win/safe_file.h"
-#include "shell/win/main_window.h"
 
 namespace pw {
 namespace {
 
+DocumentHost& Host()
+{
+    return *NotesArea().host;
+}
+
+PlaceRecord& CurrentPlace()
+{
+    return Host().CurrentPlace();
+}
+
 std::string MultibarText()
 {
-    HWND bar = Main().panes.multibar;
+    HWND bar = NotesArea().panes.multibar;
     char text[kMaxText + 1] = {};
     if (bar) GetWindowTextA(bar, text, sizeof(text));
     return text;
@@ -71,9 +79,9 @@ bool SaveUnnamed(const char* savedMessage, const char* failed)
     }
     place.file = *name;
     SetTitle(*name);
-    SetWindowTextA(Main().panes.multibar, "");
-    AddFileItem(*name);
-    SelectFileByName(*name);
+    SetWindowTextA(NotesArea().panes.multibar, "");
+    Host().AddListedFile(*name);
+    Host().SelectListedFile(*name);
     StatusMessage("%s", savedMessage);
     return true;
 }
@@ -116,7 +124,7 @@ bool SaveNote(const char* savedMessage, const char* failed)
     const PlaceRecord& place = CurrentPlace();
     if (!place.inUse || place.file.empty()) return false;
     if (IsNewUnsavedMarker(place.file)) return SaveUnnamed(savedMessage, failed);
-    if (Doc().path.empty()) Doc().path = CurrentFile();
+    if (Doc().path.empty()) Doc().path = OpenFilePath(place);
     return SaveNamed(savedMessage, failed);
 }
 
@@ -124,7 +132,7 @@ bool SaveNote(const char* savedMessage, const char* failed)
 
 bool WriteNoteFile(const std::string& path, std::string_view bytes, DWORD* error)
 {
-    ResetFolderWatch();
+    Host().NoteFileWriting();
     return ReplaceFileSafely(path, bytes, error);
 }
 
@@ -137,7 +145,7 @@ std::string WriteBesideAsNewFile(const std::string& path, std::string_view bytes
         return {};
     }
     if (!WriteNoteFile(*free, bytes, error)) return {};
-    AddFileItem(FileNameOf(*free));
+    Host().AddListedFile(FileNameOf(*free));
     return *free;
 }
 
@@ -159,7 +167,7 @@ bool RescueUnsavedText()
     Doc().modified = false;
     StatusMessage("Note not saved: your text is kept in %s", FileNameOf(kept).c_str());
     // The status line is soon overwritten by what comes next (a listing, another note): say it where it stays.
-    ShowBox(Main().hwnd, "The note could not be saved.\n\nYour text is kept in " + kept, "Pagewick",
+    ShowBox(NotesArea().panes.mainWindow, "The note could not be saved.\n\nYour text is kept in " + kept, "Pagewick",
             MB_OK | MB_ICONWARNING);
     return true;
 }
@@ -171,7 +179,7 @@ bool SaveDocument()
 
 bool SaveModifiedNote(const char* savedMessage, const char* failed)
 {
-    if (CurrentViewer() != kTextViewer || !Doc().modified) return false;
+    if (Host().CurrentViewer() != kTextViewer || !Doc().modified) return false;
     return SaveNote(savedMessage, failed);
 }
 
@@ -185,7 +193,7 @@ bool SaveInPlace()
     DocumentState& doc = Doc();
     const PlaceRecord& place = CurrentPlace();
     if (!place.inUse || place.file.empty() || IsNewUnsavedMarker(place.file)) return false;
-    if (doc.path.empty()) doc.path = CurrentFile();
+    if (doc.path.empty()) doc.path = OpenFilePath(place);
     bool done = false;
     if (!ReadyToWrite(done)) return done || !doc.modified;
     if (doc.readOnly) return !doc.modified;

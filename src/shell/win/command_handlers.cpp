@@ -21,6 +21,7 @@
 #include "settings/win/settings_win.h"
 #include "sheet/win/sheet_commands.h"
 #include "shell/ids.h"
+#include "shell/win/layout_win.h"
 #include "shell/win/main_window.h"
 #include "shell/win/mode.h"
 
@@ -180,7 +181,7 @@ void OnPerpetual(int id)
 }
 void OnWordWrap(int)
 {
-    ToggleWordWrap();
+    if (ToggleWordWrap()) LayoutMainWindow();
 }
 void OnFormatNewLines(int)
 {

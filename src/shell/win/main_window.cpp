@@ -1,8 +1,10 @@
 #include "shell/win/main_window.h"
 
 #include "library/win/file_pane.h"
+#include "library/win/folder_watch.h"
 #include "library/win/library_state.h"
 #include "shell/win/layout_win.h"
+#include "shell/win/viewer_menu.h"
 
 namespace pw {
 namespace {
@@ -18,11 +20,14 @@ MainWindow::MainWindow(HINSTANCE instance) : instance(instance)
     AttachStatusBoard(&status);
     render.view.host = this;
     AttachRenderState(&render);
+    notes.host = this;
+    AttachNotesState(&notes);
 }
 
 MainWindow::~MainWindow()
 {
     window_.reset();
+    AttachNotesState(nullptr);
     AttachRenderState(nullptr);
     AttachStatusBoard(nullptr);
     g_main = nullptr;
@@ -76,6 +81,31 @@ bool MainWindow::SelectListedFile(const std::string& name)
     return SelectFileByName(name);
 }
 
+int MainWindow::CurrentViewer()
+{
+    return pw::CurrentViewer();
+}
+
+void MainWindow::ForgetOpenFile()
+{
+    pw::ForgetOpenFile();
+}
+
+void MainWindow::ShowViewerMenu(int viewer)
+{
+    ShowViewerMenuItems(viewer);
+}
+
+void MainWindow::RemoveViewerMenu()
+{
+    RemoveViewerMenuItems();
+}
+
+void MainWindow::NoteFileWriting()
+{
+    ResetFolderWatch();
+}
+
 MainWindow& Main()
 {
     return *g_main;
@@ -84,11 +114,6 @@ MainWindow& Main()
 bool MainWindowExists()
 {
     return g_main != nullptr;
-}
-
-HWND ActiveEditor()
-{
-    return Main().wordWrap ? Main().panes.editWrap : Main().panes.editNoWrap;
 }
 
 }  // namespace pw

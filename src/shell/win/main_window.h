@@ -7,6 +7,7 @@
 
 #include <string>
 
+#include "notes/win/notes_state.h"
 #include "render/win/render_state.h"
 #include "settings/win/handles.h"
 #include "settings/win/messages.h"
@@ -40,8 +41,9 @@ struct SplitterDrag {
     int startX = 0;  // where the splitter was when the drag began
 };
 
-// The areas reach the main window through the narrow host interfaces it implements (render/win WebViewHost).
-class MainWindow final : public WebViewHost {
+// The areas reach the main window through the narrow host interfaces it implements: WebViewHost (render/win)
+// and DocumentHost (notes/win).
+class MainWindow final : public WebViewHost, public DocumentHost {
 public:
     explicit MainWindow(HINSTANCE instance);
     // Destroys the window (and with it every pane) before the state the panes' last messages still reach.
@@ -77,7 +79,6 @@ public:
     int statusHeight = 0;
 
     ViewMode mode = ViewMode::Edit;
-    bool wordWrap = true;
     bool editorHasFocus = false;
 
     // Layout
@@ -106,14 +107,20 @@ public:
     // The areas' state.
     StatusBoard status;
     RenderState render;
+    NotesState notes;
 
-    // WebViewHost
+    // WebViewHost and DocumentHost
     PlaceRecord& CurrentPlace() override;
     void Relayout() override;
     bool OpenListedFile(const std::string& name) override;
     void AddListedFile(const std::string& name) override;
     bool FollowListedFile(const std::string& name) override;
-    bool SelectListedFile(const std::string& name);
+    bool SelectListedFile(const std::string& name) override;
+    int CurrentViewer() override;
+    void ForgetOpenFile() override;
+    void ShowViewerMenu(int viewer) override;
+    void RemoveViewerMenu() override;
+    void NoteFileWriting() override;
 
 private:
     WindowHandle window_;
@@ -122,8 +129,5 @@ private:
 // The main window while it exists.
 MainWindow& Main();
 bool MainWindowExists();
-
-// The note edit pane that matches the word-wrap setting.
-HWND ActiveEditor();
 
 }  // namespace pw

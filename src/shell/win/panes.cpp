@@ -80,6 +80,7 @@ bool CreatePanes(HWND main)
     // for them reach the toolbar.
     for (HWND pane : {p.multibar, p.roots})
         if (pane) SetWindowPos(pane, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+    Main().notes.panes = {main, p.editNoWrap, p.editWrap, p.multibar, p.statusBar};
     HFONT font = static_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT));
     for (HWND pane :
          {p.roots, p.folders, p.files, p.multibar, p.messageLine, p.caption, p.sheet, p.editNoWrap, p.editWrap})

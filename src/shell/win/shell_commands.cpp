@@ -5,7 +5,8 @@
 
 #include <string>
 
-#include "notes/win/help.h"
+#include "library/win/help.h"
+#include "notes/win/document.h"
 #include "settings/win/messages.h"
 #include "settings/win/settings_win.h"
 #include "shell/ids.h"
@@ -63,6 +64,12 @@ void OnAbout(int)
     std::string version;
     VersionText(ProgramFile(), VersionField::File, version);
     ShowBox(Main().hwnd, "Pagewick\r\nVersion " + version, "About Pagewick", MB_OK | MB_ICONINFORMATION);
+}
+
+void ShowHelp()
+{
+    if (CurrentMode() != ViewMode::View) ToggleMode(true);
+    OpenHelpNote();
 }
 
 void OnHelp(int)

@@ -9,6 +9,8 @@ void OnNewWindow(int id);
 void OnAlwaysOnTop(int id);
 void OnAbout(int id);
 void OnHelp(int id);
+// The help note, shown in View mode (the Help command and the first launch).
+void ShowHelp();
 void OnFocusMultibar(int id);
 void OnSelectAll(int id);
 void OnFocusFiles(int id);

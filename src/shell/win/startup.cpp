@@ -12,7 +12,6 @@
 #include "library/win/library_state.h"
 #include "media/win/drop_targets.h"
 #include "notes/win/document.h"
-#include "notes/win/help.h"
 #include "render/win/browser_pane.h"
 #include "render/win/render_temp.h"
 #include "settings/text.h"
@@ -25,6 +24,7 @@
 #include "shell/win/dialog_keys.h"
 #include "shell/win/main_window.h"
 #include "shell/win/placement_win.h"
+#include "shell/win/shell_commands.h"
 #include "shell/win/splitter.h"
 #include "shell/win/timers.h"
 #include "shell/win/window_class.h"
@@ -158,7 +158,6 @@ void ShutdownPagewick()
     if (!g_window) return;
     StopTimers();
     g_window.reset();
-    ResetDocument();
     ResetLibraryState();
 }
 

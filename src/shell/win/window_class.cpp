@@ -20,6 +20,7 @@
 #include "library/win/file_operations.h"
 #include "render/win/web_view.h"
 #include "library/win/library_view.h"
+#include "notes/win/document.h"
 #include "notes/win/file_info.h"
 
 namespace pw {
@@ -203,7 +204,7 @@ void InitialiseMainWindow()
     SetUpStatusBar();
     ApplySettings();
     StartFixedTimers();
-    main.wordWrap = Settings().GetBoolDefaultTrue("WordWrap");
+    main.notes.wordWrap = Settings().GetBoolDefaultTrue("WordWrap");
     SetModeButtons();
     EnsureFileInfoFolder();
     ClearAlwaysOnTopMark();

@@ -1,4 +1,4 @@
-#include "notes/win/help.h"
+#include "library/win/help.h"
 
 #include "library/win/file_pane.h"
 #include "library/win/library_state.h"
@@ -6,14 +6,12 @@
 #include "notes/win/document.h"
 #include "settings/text.h"
 #include "settings/win/settings_win.h"
-#include "shell/win/mode.h"
 
 namespace pw {
 
 // The help root is the folder "support\help" beside the program, with the alias "Help".
-void ShowHelp()
+void OpenHelpNote()
 {
-    if (CurrentMode() != ViewMode::View) ToggleMode(true);
     std::string folder;
     if (!JoinPath(folder, ProgramFolder(), "support\\help")) return;
     int index = FindRootByName(Roots(), "Help");
