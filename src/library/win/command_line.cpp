@@ -8,7 +8,6 @@
 #include "settings/limits.h"
 #include "settings/text.h"
 #include "settings/win/settings_win.h"
-#include "shell/win/main_window.h"
 
 namespace pw {
 
@@ -23,7 +22,8 @@ void OpenCommandLineFile(const std::string& commandLine)
     SaveIfModified();
     OpenRoot(index, true);
     FillRootList();
-    if (SelectFileByName(FileNameOf(path))) OpenSelectedFile(OpenMode::Open, Main().mode == ViewMode::Edit, false);
+    if (SelectFileByName(FileNameOf(path)))
+        OpenSelectedFile(OpenMode::Open, LibraryArea().host->Mode() == ViewMode::Edit, false);
 }
 
 }  // namespace pw

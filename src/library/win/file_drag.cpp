@@ -10,26 +10,26 @@
 #include "library/win/file_operations.h"
 #include "library/win/file_pane.h"
 #include "library/win/folder_pane.h"
+#include "library/win/library_state.h"
 #include "library/win/list_view.h"
-#include "shell/win/main_window.h"
 
 namespace pw {
 namespace {
 
-struct DragState {
-    bool active = false;
-    std::string file;
-    int folderSelection = -1;
-    int target = -1;
-    HCURSOR previousCursor = nullptr;
-};
+FileDragState& Drag()
+{
+    return LibraryArea().drag;
+}
 
-DragState g_drag;
+const LibraryPanes& Panes()
+{
+    return LibraryArea().panes;
+}
 
 int FolderItemAt(POINT client)
 {
-    HWND folders = Main().panes.folders;
-    MapWindowPoints(Main().hwnd, folders, &client, 1);
+    HWND folders = Panes().folders;
+    MapWindowPoints(Panes().mainWindow, folders, &client, 1);
     LVHITTESTINFO hit{};
     hit.pt = client;
     const int index = ListView_HitTest(folders, &hit);
@@ -38,7 +38,7 @@ int FolderItemAt(POINT client)
 
 void Highlight(int index)
 {
-    HWND folders = Main().panes.folders;
+    HWND folders = Panes().folders;
     QuietPanes quiet;
     ListView_SetItemState(folders, -1, 0, LVIS_DROPHILITED);
     if (index >= 0) ListView_SetItemState(folders, index, LVIS_DROPHILITED, LVIS_DROPHILITED);
@@ -52,25 +52,25 @@ void BeginFileDrag()
     if (GetKeyState(VK_CONTROL) < 0) return;
     const std::string file = SelectedFileName();
     if (file.empty()) return;
-    g_drag = DragState{};
-    g_drag.active = true;
-    g_drag.file = file;
-    g_drag.folderSelection = list_view::Selected(Main().panes.folders);
-    SetCapture(Main().hwnd);
-    g_drag.previousCursor = SetCursor(Main().dropNoCursor.get());
+    Drag() = FileDragState{};
+    Drag().active = true;
+    Drag().file = file;
+    Drag().folderSelection = list_view::Selected(Panes().folders);
+    SetCapture(Panes().mainWindow);
+    Drag().previousCursor = SetCursor(Panes().dropNo);
 }
 
 bool FileDragActive()
 {
-    return g_drag.active;
+    return Drag().active;
 }
 
 void FileDragMove(POINT client)
 {
-    if (!g_drag.active) return;
-    g_drag.target = FolderItemAt(client);
-    Highlight(g_drag.target);
-    SetCursor(g_drag.target >= 0 ? Main().dropOkCursor.get() : Main().dropNoCursor.get());
+    if (!Drag().active) return;
+    Drag().target = FolderItemAt(client);
+    Highlight(Drag().target);
+    SetCursor(Drag().target >= 0 ? Panes().dropOk : Panes().dropNo);
 }
 
 namespace {
@@ -78,29 +78,29 @@ namespace {
 // Ends the drag without a drop: the capture goes, the cursor, highlight and folder selection come back.
 void EndFileDrag()
 {
-    g_drag.active = false;
-    if (GetCapture() == Main().hwnd) ReleaseCapture();
-    SetCursor(g_drag.previousCursor);
+    Drag().active = false;
+    if (GetCapture() == Panes().mainWindow) ReleaseCapture();
+    SetCursor(Drag().previousCursor);
     Highlight(-1);
     QuietPanes quiet;
-    if (g_drag.folderSelection >= 0) list_view::Select(Main().panes.folders, g_drag.folderSelection);
+    if (Drag().folderSelection >= 0) list_view::Select(Panes().folders, Drag().folderSelection);
 }
 
 }  // namespace
 
 void FileDragDrop(POINT client)
 {
-    if (!g_drag.active) return;
+    if (!Drag().active) return;
     const int target = FolderItemAt(client);
-    const std::string folder = target >= 0 ? list_view::Text(Main().panes.folders, target) : std::string();
-    const std::string file = g_drag.file;
+    const std::string folder = target >= 0 ? list_view::Text(Panes().folders, target) : std::string();
+    const std::string file = Drag().file;
     EndFileDrag();
     if (!folder.empty()) MoveFileToFolder(file, folder);
 }
 
 void CancelFileDrag()
 {
-    if (g_drag.active) EndFileDrag();
+    if (Drag().active) EndFileDrag();
 }
 
 }  // namespace pw

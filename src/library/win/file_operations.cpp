@@ -1,9 +1,9 @@
 #include "library/win/file_operations.h"
 
+#include "library/win/library_state.h"
 #include "settings/win/handles.h"
 #include "settings/win/settings_win.h"
 #include "shell/ids.h"
-#include "shell/win/main_window.h"
 
 namespace pw {
 namespace {
@@ -40,7 +40,8 @@ HMENU SortMenu()
 
 void Track(HMENU menu, POINT screen)
 {
-    TrackPopupMenu(menu, TPM_LEFTALIGN | TPM_RIGHTBUTTON, screen.x, screen.y, 0, Main().hwnd, nullptr);
+    TrackPopupMenu(menu, TPM_LEFTALIGN | TPM_RIGHTBUTTON, screen.x, screen.y, 0, LibraryArea().panes.mainWindow,
+                   nullptr);
 }
 
 }  // namespace

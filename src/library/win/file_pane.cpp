@@ -12,21 +12,18 @@
 #include "notes/win/document.h"
 #include "settings/text.h"
 #include "settings/win/messages.h"
-#include "shell/win/main_window.h"
 
 namespace pw {
 namespace {
 
-struct FileListState {
-    std::vector<SortKey> keys;  // one (name, date) pair per item, in the pane's order
-    SortState sort;
-};
-
-FileListState g_list;
+FileListModel& Model()
+{
+    return LibraryArea().files;
+}
 
 HWND Files()
 {
-    return Main().panes.files;
+    return LibraryArea().panes.files;
 }
 
 int IconFor(const std::string& name)
@@ -60,7 +57,7 @@ void FillPane()
     QuietPanes quiet;
     HWND list = Files();
     ListView_SetItemState(list, -1, 0, LVIS_SELECTED | LVIS_FOCUSED);
-    ListView_SetItemCountEx(list, static_cast<int>(g_list.keys.size()), 0);
+    ListView_SetItemCountEx(list, static_cast<int>(Model().keys.size()), 0);
     InvalidateRect(list, nullptr, TRUE);
 }
 
@@ -77,16 +74,16 @@ std::string CollationKey(const std::string& text)
 
 void SortBy(int column)
 {
-    RequestSort(g_list.sort, column);
-    const bool byDate = g_list.sort.column == kSortByDate;
+    RequestSort(Model().sort, column);
+    const bool byDate = Model().sort.column == kSortByDate;
     std::vector<std::pair<std::string, SortKey>> keyed;
-    keyed.reserve(g_list.keys.size());
-    for (SortKey& key : g_list.keys) keyed.emplace_back(CollationKey(byDate ? key.date : key.name), std::move(key));
-    const bool descending = g_list.sort.descending;
+    keyed.reserve(Model().keys.size());
+    for (SortKey& key : Model().keys) keyed.emplace_back(CollationKey(byDate ? key.date : key.name), std::move(key));
+    const bool descending = Model().sort.descending;
     std::stable_sort(keyed.begin(), keyed.end(), [descending](const auto& a, const auto& b) {
         return descending ? a.first > b.first : a.first < b.first;
     });
-    for (std::size_t i = 0; i < keyed.size(); ++i) g_list.keys[i] = std::move(keyed[i].second);
+    for (std::size_t i = 0; i < keyed.size(); ++i) Model().keys[i] = std::move(keyed[i].second);
 }
 
 }  // namespace
@@ -94,15 +91,15 @@ void SortBy(int column)
 void ClearFiles()
 {
     QuietPanes quiet;
-    g_list = FileListState{};
+    Model() = FileListModel{};
     FillPane();
 }
 
 bool FilePaneDisplayInfo(NMLVDISPINFOA* info)
 {
     const int index = info->item.iItem;
-    if (index < 0 || static_cast<std::size_t>(index) >= g_list.keys.size()) return false;
-    const std::string& name = g_list.keys[static_cast<std::size_t>(index)].name;
+    if (index < 0 || static_cast<std::size_t>(index) >= Model().keys.size()) return false;
+    const std::string& name = Model().keys[static_cast<std::size_t>(index)].name;
     if ((info->item.mask & LVIF_TEXT) && info->item.pszText && info->item.cchTextMax > 0)
         lstrcpynA(info->item.pszText, name.c_str(), info->item.cchTextMax);
     if (info->item.mask & LVIF_IMAGE) info->item.iImage = IconFor(name);
@@ -111,9 +108,9 @@ bool FilePaneDisplayInfo(NMLVDISPINFOA* info)
 
 int FindFileItem(const std::string& name, int start, bool prefix)
 {
-    const int count = static_cast<int>(g_list.keys.size());
+    const int count = static_cast<int>(Model().keys.size());
     for (int i = start < 0 ? 0 : start; i < count; ++i) {
-        const std::string& item = g_list.keys[static_cast<std::size_t>(i)].name;
+        const std::string& item = Model().keys[static_cast<std::size_t>(i)].name;
         if (prefix ? StartsWithNoCase(item, name) : EqualsNoCase(item, name)) return i;
     }
     return -1;
@@ -126,7 +123,7 @@ void ListFiles(bool withMessage, int filter)
     if (!place.inUse) return;
     const std::string directory = FileDirectory(place);
     if (withMessage) StatusMessage("Files in %s", directory.c_str());
-    g_list.keys = ReadFiles(directory, filter);
+    Model().keys = ReadFiles(directory, filter);
     SortBy(kSortByName);
     FillPane();
 }
@@ -157,9 +154,9 @@ void RelistFilesKeepingSelection(bool sort)
         ListFiles(false);
     } else {
         // The folder watch keeps the order the folder gives and the sort state as it was.
-        const SortState kept = g_list.sort;
-        g_list.keys = ReadFiles(FileDirectory(place), 0);
-        g_list.sort = kept;
+        const SortState kept = Model().sort;
+        Model().keys = ReadFiles(FileDirectory(place), 0);
+        Model().sort = kept;
         FillPane();
     }
     if (selected.empty()) return;
@@ -170,8 +167,8 @@ void RelistFilesKeepingSelection(bool sort)
 std::string SelectedFileName()
 {
     const int index = list_view::Selected(Files());
-    if (index < 0 || static_cast<std::size_t>(index) >= g_list.keys.size()) return {};
-    return g_list.keys[static_cast<std::size_t>(index)].name;
+    if (index < 0 || static_cast<std::size_t>(index) >= Model().keys.size()) return {};
+    return Model().keys[static_cast<std::size_t>(index)].name;
 }
 
 bool SelectFileByName(const std::string& name)
@@ -187,7 +184,7 @@ bool SelectFileByName(const std::string& name)
 void AddFileItem(const std::string& name)
 {
     QuietPanes quiet;
-    g_list.keys.insert(g_list.keys.begin(), SortKey{name, ""});
+    Model().keys.insert(Model().keys.begin(), SortKey{name, ""});
     FillPane();
 }
 
@@ -201,7 +198,7 @@ bool FollowShownFile(const std::string& name)
 bool SelectAndOpenFile(const std::string& name)
 {
     if (!SelectFileByName(name)) return false;
-    OpenSelectedFile(OpenMode::Open, Main().mode == ViewMode::Edit, true);
+    OpenSelectedFile(OpenMode::Open, LibraryArea().host->Mode() == ViewMode::Edit, true);
     return true;
 }
 

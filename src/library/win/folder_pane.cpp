@@ -12,17 +12,13 @@
 #include "settings/win/messages.h"
 #include "settings/win/safe_file.h"
 #include "settings/win/settings_win.h"
-#include "shell/win/layout_win.h"
-#include "shell/win/main_window.h"
 
 namespace pw {
 namespace {
 
-int g_quiet = 0;
-
 HWND Folders()
 {
-    return Main().panes.folders;
+    return LibraryArea().panes.folders;
 }
 
 struct FolderItem {
@@ -72,23 +68,23 @@ void ListFilesOfSelection()
 
 QuietPanes::QuietPanes()
 {
-    ++g_quiet;
+    ++LibraryArea().quiet;
 }
 QuietPanes::~QuietPanes()
 {
-    --g_quiet;
+    --LibraryArea().quiet;
 }
 bool PanesQuiet()
 {
-    return g_quiet > 0;
+    return LibraryArea().quiet > 0;
 }
 
 void UpdateCaption()
 {
     const PlaceRecord& place = CurrentPlace();
-    const std::string text =
-        FolderCaption(place.rootPath, place.folderPath, ListWidth(), Settings().GetInt("TextWidthMultiple", 7));
-    SetWindowTextA(Main().panes.caption, text.c_str());
+    const std::string text = FolderCaption(place.rootPath, place.folderPath, LibraryArea().host->ListWidth(),
+                                           Settings().GetInt("TextWidthMultiple", 7));
+    SetWindowTextA(LibraryArea().panes.caption, text.c_str());
 }
 
 void ListFolders(bool withMessage)

@@ -13,12 +13,10 @@
 namespace pw {
 namespace {
 
-struct WatchState {
-    std::string path;
-    unsigned long long time = 0;
-};
-
-WatchState g_watch;
+FolderWatchState& Watch()
+{
+    return LibraryArea().watch;
+}
 
 }  // namespace
 
@@ -29,13 +27,13 @@ void FolderWatchTick()
     const PlaceRecord& place = CurrentPlace();
     if (place.inUse) {
         const std::string directory = FileDirectory(place);
-        if (!EqualsNoCase(directory, g_watch.path)) {
-            g_watch.path = directory;
-            g_watch.time = FolderWriteTime(directory);
+        if (!EqualsNoCase(directory, Watch().path)) {
+            Watch().path = directory;
+            Watch().time = FolderWriteTime(directory);
         } else {
             const unsigned long long time = FolderWriteTime(directory);
-            if (time != 0 && time != g_watch.time) {
-                g_watch.time = time;
+            if (time != 0 && time != Watch().time) {
+                Watch().time = time;
                 RelistFilesKeepingSelection(false);
             }
         }
@@ -44,7 +42,7 @@ void FolderWatchTick()
 
 void ResetFolderWatch()
 {
-    g_watch.path.clear();
+    Watch().path.clear();
 }
 
 }  // namespace pw

@@ -6,29 +6,28 @@
 #include "library/win/list_view.h"
 #include "notes/win/document.h"
 #include "render/win/web_view.h"
-#include "settings/win/messages.h"
-#include "shell/win/toolbar.h"
-#include "settings/win/safe_file.h"
-#include "settings/win/settings_win.h"
-#include "shell/win/main_window.h"
 
 namespace pw {
 namespace {
 
-struct LibraryState {
-    RootTable roots;
-    ViewerTable viewers;
-    int currentViewer = kTextViewer;
-    PlaceRecord none;
-};
+LibraryState* g_state = nullptr;  // the main window's, while it lives
 
 LibraryState& State()
 {
-    static LibraryState state;
-    return state;
+    return *g_state;
 }
 
 }  // namespace
+
+void AttachLibraryState(LibraryState* state)
+{
+    g_state = state;
+}
+
+LibraryState& LibraryArea()
+{
+    return *g_state;
+}
 
 RootTable& Roots()
 {
@@ -70,13 +69,13 @@ void LeaveViewer(int index)
 {
     if (index == kTextViewer) LeaveTextViewer();
     if (index == kWebViewer) BlankView();
-    SetFirstButtons(WebPageShown());
+    State().host->SetFirstButtons(WebPageShown());
 }
 
 void ForgetOpenFile()
 {
     PlaceRecord& place = CurrentPlace();
-    if (list_view::Selected(Main().panes.folders) == -1) place.selectedFolder.clear();
+    if (list_view::Selected(State().panes.folders) == -1) place.selectedFolder.clear();
     RecordRecent(place);
     place.file.clear();
     SwitchViewer(kTextViewer);  // runs the leave operation of any other viewer
@@ -86,11 +85,6 @@ void ForgetOpenFile()
 std::string CurrentFile()
 {
     return OpenFilePath(CurrentPlace());
-}
-
-void ResetLibraryState()
-{
-    State() = LibraryState{};
 }
 
 }  // namespace pw

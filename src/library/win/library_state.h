@@ -1,14 +1,88 @@
 // The library browser's live state, owned by the main window: the root table (whose current record is the
-// state of the panes and the open file), the viewer table and the current viewer.
+// state of the panes and the open file), the viewer table and the current viewer, and what the panes keep
+// between messages. The main window attaches its LibraryState while it lives; the library reaches the window
+// above only through LibraryHost.
 #pragma once
 
-#include <string>
+#include <windows.h>
 
+#include <string>
+#include <vector>
+
+#include "library/listing.h"
 #include "library/place.h"
 #include "library/roots.h"
 #include "library/viewers.h"
+#include "shell/view_mode.h"
 
 namespace pw {
+
+// What the library asks of the main window above it; the shell implements it.
+class LibraryHost {
+public:
+    // A viewer's pane was shown or hidden: the panes are laid out again.
+    virtual void Relayout() = 0;
+    // The viewer that shows the file changed: its Tools menu items, and the faces of the first two buttons.
+    virtual void ShowViewerMenu(int viewer) = 0;
+    virtual void SetFirstButtons(bool webPageShown) = 0;
+    // The mode that, with the extension, picks the viewer.
+    virtual ViewMode Mode() = 0;
+    // The list width in use: the folder caption is shortened to it.
+    virtual int ListWidth() = 0;
+
+protected:
+    ~LibraryHost() = default;
+};
+
+// The panes and cursors the library uses, handed over by the main window (which owns them) when it makes them.
+struct LibraryPanes {
+    HWND mainWindow = nullptr;  // menus, capture and the shell's verbs
+    HWND roots = nullptr;
+    HWND folders = nullptr;
+    HWND files = nullptr;
+    HWND caption = nullptr;
+    HCURSOR dropOk = nullptr;
+    HCURSOR dropNo = nullptr;
+};
+
+// The file pane is a virtual list over this model: one (name, date) pair per item, in the pane's order.
+struct FileListModel {
+    std::vector<SortKey> keys;
+    SortState sort;
+};
+
+// A drag of a file from the file pane onto a folder of the folder pane.
+struct FileDragState {
+    bool active = false;
+    std::string file;
+    int folderSelection = -1;
+    int target = -1;
+    HCURSOR previousCursor = nullptr;
+};
+
+// The folder the poll watches, and its last-write time when last seen.
+struct FolderWatchState {
+    std::string path;
+    unsigned long long time = 0;
+};
+
+struct LibraryState {
+    LibraryHost* host = nullptr;
+    LibraryPanes panes;
+    RootTable roots;
+    ViewerTable viewers;
+    int currentViewer = kTextViewer;
+    PlaceRecord none;  // what CurrentPlace gives while the table is empty
+    FileListModel files;
+    int quiet = 0;  // QuietPanes depth: the panes' own notifications are ignored while above 0
+    bool rootListFocused = false;
+    bool opening = false;  // the open routine is running
+    FileDragState drag;
+    FolderWatchState watch;
+};
+
+void AttachLibraryState(LibraryState* state);
+LibraryState& LibraryArea();
 
 RootTable& Roots();
 // The current root's record; an unused record when the table is empty.
@@ -25,7 +99,5 @@ void LeaveViewer(int index);
 void ForgetOpenFile();
 // The full path of the current file ("" when there is none or it does not fit).
 std::string CurrentFile();
-// Forgets everything (tests start the window several times in one process).
-void ResetLibraryState();
 
 }  // namespace pw

@@ -5,8 +5,7 @@
 #include "notes/win/document.h"
 #include "settings/win/settings_win.h"
 #include "shell/ids.h"
-#include "shell/win/main_window.h"
-#include "shell/win/viewer_menu.h"
+#include "settings/win/menus.h"
 
 namespace pw {
 namespace {
@@ -15,7 +14,7 @@ constexpr char kOwnFilesItem[] = " View Pagewick files   ";
 
 HMENU ToolsMenu()
 {
-    return GetSubMenu(GetMenu(Main().hwnd), 1);
+    return GetSubMenu(GetMenu(LibraryArea().panes.mainWindow), 1);
 }
 
 }  // namespace
@@ -47,19 +46,6 @@ void SetUpViewers()
     MutableViewers() = BuildViewerTable(extras);
 }
 
-HWND CurrentDocumentPane()
-{
-    const Panes& p = Main().panes;
-    switch (CurrentViewer()) {
-        case kWebViewer:
-            return p.browser;
-        case kSpreadsheetViewer:
-            return p.sheet;
-        default:
-            return ActiveEditor();
-    }
-}
-
 void CloseForModeChange()
 {
     CloseDocument();
@@ -67,7 +53,8 @@ void CloseForModeChange()
 
 void ShowSelectedFileAgain()
 {
-    if (!SelectedFileName().empty()) OpenSelectedFile(OpenMode::Open, Main().mode == ViewMode::Edit, false);
+    if (!SelectedFileName().empty())
+        OpenSelectedFile(OpenMode::Open, LibraryArea().host->Mode() == ViewMode::Edit, false);
 }
 
 }  // namespace pw

@@ -1,4 +1,4 @@
-// The library browser as the shell sees it: viewers, the document pane in front, listing after a mode change.
+// The library browser as the shell sees it: the viewer table, the own-files menu item, the mode change.
 #pragma once
 
 #include <windows.h>
@@ -11,9 +11,7 @@ void AddOwnFilesMenuItem();
 void ToggleOwnFiles();
 // Start-up: the viewer table and its extension lists.
 void SetUpViewers();
-// The pane that shows the current document (the active editor when no other viewer is current).
-HWND CurrentDocumentPane();
-// Before a mode change: save the open document if it needs saving.
+// Before a mode change: the open document is closed (a modified note is saved first).
 void CloseForModeChange();
 // After a mode change: show the selected file in the new mode.
 void ShowSelectedFileAgain();

@@ -10,28 +10,27 @@
 #include "notes/win/document.h"
 #include "render/win/web_view.h"
 #include "settings/win/messages.h"
-#include "shell/win/layout_win.h"
-#include "shell/win/main_window.h"
-#include "shell/win/toolbar.h"
-#include "shell/win/viewer_menu.h"
 
 namespace pw {
 namespace {
 
-bool g_opening = false;
+LibraryHost& Host()
+{
+    return *LibraryArea().host;
+}
 
 void ShowInViewer(int viewer)
 {
     SwitchViewer(viewer);
     if (viewer != kTextViewer) HideEditors();
-    LayoutMainWindow();
+    Host().Relayout();
     if (viewer == kWebViewer) {
         RenderView();
-        SetFirstButtons(WebPageShown());
+        Host().SetFirstButtons(WebPageShown());
     } else if (viewer == kSpreadsheetViewer) {
         StatusMessage("Spreadsheets are not shown yet: %s", CurrentPlace().file.c_str());
     }
-    ShowViewerMenuItems(viewer);
+    Host().ShowViewerMenu(viewer);
 }
 
 void LoadIntoViewer(int viewer, bool focus)
@@ -43,17 +42,18 @@ void LoadIntoViewer(int viewer, bool focus)
         return;
     }
     LoadDocument(focus);
-    LayoutMainWindow();
+    Host().Relayout();
 }
 
 }  // namespace
 
 void OpenSelectedFile(OpenMode mode, bool focus, bool push)
 {
-    if (g_opening || !IsWindowEnabled(Main().panes.files)) return;
-    g_opening = true;
+    LibraryState& library = LibraryArea();
+    HWND files = library.panes.files;
+    if (library.opening || !IsWindowEnabled(files)) return;
+    library.opening = true;
     PlaceRecord& place = CurrentPlace();
-    HWND files = Main().panes.files;
     // The name is taken before closing: keeping an unsaved text adds a file to the list.
     const int index = OpenTargetIndex(mode, list_view::Selected(files), list_view::Count(files));
     const std::string name = index >= 0 ? list_view::Text(files, index) : std::string();
@@ -62,7 +62,7 @@ void OpenSelectedFile(OpenMode mode, bool focus, bool push)
     const bool kept = CloseDocument();
     if (!name.empty() && place.inUse) {
         place.file = name;
-        const OpenDecision decision = DecideOpen(Viewers(), mode, static_cast<int>(Main().mode), place.file);
+        const OpenDecision decision = DecideOpen(Viewers(), mode, static_cast<int>(Host().Mode()), place.file);
         switch (decision.action) {
             case OpenAction::Show:
                 ShowInViewer(decision.viewer);
@@ -71,7 +71,7 @@ void OpenSelectedFile(OpenMode mode, bool focus, bool push)
                 LoadIntoViewer(decision.viewer, focus);
                 break;
             case OpenAction::ShellOpen:
-                ShellExecuteA(Main().hwnd, "open", CurrentFile().c_str(), nullptr, nullptr, SW_SHOWNORMAL);
+                ShellExecuteA(library.panes.mainWindow, "open", CurrentFile().c_str(), nullptr, nullptr, SW_SHOWNORMAL);
                 break;
             case OpenAction::NoViewer:
                 place.file.clear();
@@ -79,7 +79,7 @@ void OpenSelectedFile(OpenMode mode, bool focus, bool push)
                 break;
         }
     }
-    g_opening = false;
+    library.opening = false;
 }
 
 }  // namespace pw

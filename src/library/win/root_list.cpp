@@ -11,16 +11,13 @@
 #include "settings/win/messages.h"
 #include "settings/win/safe_file.h"
 #include "settings/win/settings_win.h"
-#include "shell/win/main_window.h"
 
 namespace pw {
 namespace {
 
-bool g_rootListFocused = false;
-
 HWND RootList()
 {
-    return Main().panes.roots;
+    return LibraryArea().panes.roots;
 }
 
 std::string DefaultExtension()
@@ -127,12 +124,12 @@ void SelectRootFromList(bool typed)
 
 bool RootListHasFocus()
 {
-    return g_rootListFocused;
+    return LibraryArea().rootListFocused;
 }
 
 void SetRootListFocus(bool focused)
 {
-    g_rootListFocused = focused;
+    LibraryArea().rootListFocused = focused;
 }
 
 }  // namespace pw

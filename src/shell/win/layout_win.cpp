@@ -3,7 +3,8 @@
 #include <windows.h>
 #include <commctrl.h>
 
-#include "library/win/library_view.h"
+#include "library/win/library_state.h"
+#include "notes/win/document.h"
 #include "settings/win/settings_win.h"
 #include "shell/layout.h"
 #include "shell/win/main_window.h"
@@ -36,6 +37,19 @@ void ClearStatusFields()
 }
 
 }  // namespace
+
+HWND CurrentDocumentPane()
+{
+    const Panes& p = Main().panes;
+    switch (CurrentViewer()) {
+        case kWebViewer:
+            return p.browser;
+        case kSpreadsheetViewer:
+            return p.sheet;
+        default:
+            return ActiveEditor();
+    }
+}
 
 int ListWidth()
 {

@@ -4,6 +4,7 @@
 #include "library/win/folder_watch.h"
 #include "library/win/library_state.h"
 #include "shell/win/layout_win.h"
+#include "shell/win/toolbar.h"
 #include "shell/win/viewer_menu.h"
 
 namespace pw {
@@ -22,11 +23,14 @@ MainWindow::MainWindow(HINSTANCE instance) : instance(instance)
     AttachRenderState(&render);
     notes.host = this;
     AttachNotesState(&notes);
+    library.host = this;
+    AttachLibraryState(&library);
 }
 
 MainWindow::~MainWindow()
 {
     window_.reset();
+    AttachLibraryState(nullptr);
     AttachNotesState(nullptr);
     AttachRenderState(nullptr);
     AttachStatusBoard(nullptr);
@@ -104,6 +108,21 @@ void MainWindow::RemoveViewerMenu()
 void MainWindow::NoteFileWriting()
 {
     ResetFolderWatch();
+}
+
+void MainWindow::SetFirstButtons(bool webPageShown)
+{
+    pw::SetFirstButtons(webPageShown);
+}
+
+ViewMode MainWindow::Mode()
+{
+    return mode;
+}
+
+int MainWindow::ListWidth()
+{
+    return pw::ListWidth();
 }
 
 MainWindow& Main()

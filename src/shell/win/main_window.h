@@ -7,6 +7,7 @@
 
 #include <string>
 
+#include "library/win/library_state.h"
 #include "notes/win/notes_state.h"
 #include "render/win/render_state.h"
 #include "settings/win/handles.h"
@@ -41,9 +42,9 @@ struct SplitterDrag {
     int startX = 0;  // where the splitter was when the drag began
 };
 
-// The areas reach the main window through the narrow host interfaces it implements: WebViewHost (render/win)
-// and DocumentHost (notes/win).
-class MainWindow final : public WebViewHost, public DocumentHost {
+// The areas reach the main window only through the narrow host interfaces it implements: WebViewHost
+// (render/win), DocumentHost (notes/win) and LibraryHost (library/win).
+class MainWindow final : public WebViewHost, public DocumentHost, public LibraryHost {
 public:
     explicit MainWindow(HINSTANCE instance);
     // Destroys the window (and with it every pane) before the state the panes' last messages still reach.
@@ -108,8 +109,9 @@ public:
     StatusBoard status;
     RenderState render;
     NotesState notes;
+    LibraryState library;
 
-    // WebViewHost and DocumentHost
+    // WebViewHost, DocumentHost and LibraryHost
     PlaceRecord& CurrentPlace() override;
     void Relayout() override;
     bool OpenListedFile(const std::string& name) override;
@@ -121,6 +123,9 @@ public:
     void ShowViewerMenu(int viewer) override;
     void RemoveViewerMenu() override;
     void NoteFileWriting() override;
+    void SetFirstButtons(bool webPageShown) override;
+    ViewMode Mode() override;
+    int ListWidth() override;
 
 private:
     WindowHandle window_;

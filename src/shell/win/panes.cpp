@@ -81,6 +81,12 @@ bool CreatePanes(HWND main)
     for (HWND pane : {p.multibar, p.roots})
         if (pane) SetWindowPos(pane, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
     Main().notes.panes = {main, p.editNoWrap, p.editWrap, p.multibar, p.statusBar};
+    LibraryPanes& library = Main().library.panes;
+    library.mainWindow = main;
+    library.roots = p.roots;
+    library.folders = p.folders;
+    library.files = p.files;
+    library.caption = p.caption;
     HFONT font = static_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT));
     for (HWND pane :
          {p.roots, p.folders, p.files, p.multibar, p.messageLine, p.caption, p.sheet, p.editNoWrap, p.editWrap})

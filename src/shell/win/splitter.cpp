@@ -8,7 +8,6 @@
 #include "settings/win/settings_win.h"
 #include "shell/layout.h"
 #include "shell/win/layout_win.h"
-#include "library/win/library_view.h"
 #include "shell/win/main_window.h"
 
 namespace pw {

@@ -83,6 +83,8 @@ HWND StartPagewick(HINSTANCE instance, const StartOptions& options)
 
     main.dropOkCursor.reset(LoadProgramCursor(instance, IDC_DROP_OK));
     main.dropNoCursor.reset(LoadProgramCursor(instance, IDC_DROP_NO));
+    main.library.panes.dropOk = main.dropOkCursor.get();
+    main.library.panes.dropNo = main.dropNoCursor.get();
     main.sizeCursor = LoadCursorA(nullptr, reinterpret_cast<LPCSTR>(IDC_SIZEWE));
 
     HWND hwnd = CreateMainWindow(main);
@@ -158,7 +160,6 @@ void ShutdownPagewick()
     if (!g_window) return;
     StopTimers();
     g_window.reset();
-    ResetLibraryState();
 }
 
 }  // namespace pw

@@ -8,8 +8,5 @@ namespace pw {
 // Removes the previous viewer's items and inserts those of this viewer (a kTextViewer/kWebViewer/... index).
 void ShowViewerMenuItems(int viewer);
 void RemoveViewerMenuItems();
-// Checks or clears the item with that id among the menu's own items, never one inside a submenu: the
-// "Select CSS" entries reuse the ids of other Tools items. False when the menu has no such item.
-bool CheckOwnMenuItem(HMENU menu, UINT id, bool checked);
 
 }  // namespace pw
