@@ -33,6 +33,8 @@ protected:
     void WriteIni(const std::string& text) { WriteFile(IniPath(), text); }
 
     HWND Start(const std::string& commandLine = "", int show = SW_SHOWNORMAL);
+    // Drops the main window and with it every state of the window and its areas (TearDown does it too), so
+    // that the next Start begins afresh; tests never reset state themselves.
     void Stop();
     // Handles every pending message the way the message loop would.
     void Pump();

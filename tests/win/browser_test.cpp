@@ -33,12 +33,6 @@ protected:
         host = pw::HostOf(pane);
         ASSERT_TRUE(host);
     }
-    void TearDown() override
-    {
-        pw::SetContextMenuTracker(nullptr);
-        pw::SetTitleWait({});
-        PagewickTest::TearDown();
-    }
     // Removes and reports a pending link message for the window.
     bool TakeLinkMessage(HWND window)
     {

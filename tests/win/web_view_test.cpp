@@ -30,14 +30,6 @@ protected:
         MakeFolder(notes);
         MakeFolder(InFolder("support"));
     }
-    void TearDown() override
-    {
-        pw::SetFileListAccess({});
-        pw::SetTitleWait({});
-        pw::SetHistoryCommand(nullptr);
-        pw::SetStyleSheet("");
-        PagewickTest::TearDown();
-    }
     // Starts the window and makes the notes folder the current root with the file selected.
     void StartOn(const std::string& file, const std::string& rootExtension = ".wki")
     {

@@ -90,6 +90,7 @@ HRESULT DummyStorage::QueryInterface(REFIID iid, void** out)
 
 }  // namespace
 
+// It holds nothing, so one serves every pane for the life of the process.
 IStorage& SharedBrowserStorage()
 {
     static DummyStorage storage;

@@ -8,6 +8,8 @@
 namespace pw {
 namespace {
 
+// The process's, like the boxes it answers: a box can come before the main window exists (a placement
+// error at start-up) and after it is gone.
 MessageBoxHook& Hook()
 {
     static MessageBoxHook hook;

@@ -1,4 +1,6 @@
-// The process-wide settings store over the real settings file, and the program's own folders.
+// The process-wide settings store over the real settings file, and the program's own folders. These belong to
+// the process, not to the main window: start-up loads the store before the window exists, and a test may
+// start the window several times over the same program folder.
 #pragma once
 
 #include <string>

@@ -111,7 +111,8 @@ public:
     NotesState notes;
     LibraryState library;
 
-    // WebViewHost, DocumentHost and LibraryHost
+private:
+    // WebViewHost, DocumentHost and LibraryHost: the areas reach these through their interfaces only.
     PlaceRecord& CurrentPlace() override;
     void Relayout() override;
     bool OpenListedFile(const std::string& name) override;
@@ -127,7 +128,6 @@ public:
     ViewMode Mode() override;
     int ListWidth() override;
 
-private:
     WindowHandle window_;
 };
 
