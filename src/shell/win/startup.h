@@ -24,7 +24,8 @@ int PagewickMain(HINSTANCE instance, const char* commandLine, int show);
 
 // The orderly exit: used by the Exit command and by closing the window.
 void ExitPagewick();
-// Destroys the main window and forgets the process-wide state (tests start the window several times).
+// Drops the main window, and with it the window and all of its state; a new start begins afresh (tests start
+// the window several times in one process). Nothing when no main window exists.
 void ShutdownPagewick();
 
 // "apply settings": roots, last root, autosave timer, perpetual notes, help place, note font, first buttons.
