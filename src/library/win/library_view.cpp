@@ -3,9 +3,9 @@
 #include "library/win/file_pane.h"
 #include "library/win/library_state.h"
 #include "notes/win/document.h"
+#include "settings/win/menus.h"
 #include "settings/win/settings_win.h"
 #include "shell/ids.h"
-#include "settings/win/menus.h"
 
 namespace pw {
 namespace {

@@ -11,7 +11,8 @@ namespace pw {
 
 // The note edit pane that matches the word-wrap setting.
 HWND ActiveEditor();
-// The text viewer's leave operation: both editors are emptied and disabled, the inactive one is hidden.
+// The text viewer's leave operation: a modified note is saved (or kept beside it) first, then both editors are
+// emptied and disabled and the inactive one is hidden.
 void LeaveTextViewer();
 // Another viewer shows the file: both editors are hidden.
 void HideEditors();

@@ -98,6 +98,25 @@ using CursorHandle = OwnedHandle<HCURSOR, DestroyCursor>;
 // An image list a control uses but does not own (LVS_SHAREIMAGELISTS, toolbars).
 using ImageListHandle = OwnedHandle<HIMAGELIST, ImageList_Destroy>;
 using AcceleratorHandle = OwnedHandle<HACCEL, DestroyAcceleratorTable>;
+// An icon loaded without LR_SHARED.
+using IconHandle = OwnedHandle<HICON, DestroyIcon>;
+
+// A window's device context for drawing outside WM_PAINT.
+class WindowDC {
+public:
+    explicit WindowDC(HWND window) : window_(window), dc_(GetDC(window)) {}
+    WindowDC(const WindowDC&) = delete;
+    WindowDC& operator=(const WindowDC&) = delete;
+    ~WindowDC()
+    {
+        if (dc_) ReleaseDC(window_, dc_);
+    }
+    HDC get() const { return dc_; }
+
+private:
+    HWND window_;
+    HDC dc_;
+};
 
 // A top-level window; destroying it destroys its child windows with it.
 class WindowHandle {

@@ -3,6 +3,7 @@
 #include <commctrl.h>
 
 #include "render/win/browser_pane.h"
+#include "settings/win/handles.h"
 #include "settings/win/settings_win.h"
 #include "shell/ids.h"
 #include "shell/layout.h"
@@ -101,10 +102,9 @@ void BuildPaneImageLists()
     auto build = [&](std::initializer_list<int> icons) {
         HIMAGELIST list = ImageList_Create(cx, cy, ILC_COLOR32 | ILC_MASK, static_cast<int>(icons.size()), 0);
         for (int id : icons) {
-            HICON icon = static_cast<HICON>(
-                LoadImageA(Main().instance, MAKEINTRESOURCEA(id), IMAGE_ICON, cx, cy, LR_DEFAULTCOLOR));
-            ImageList_AddIcon(list, icon);
-            DestroyIcon(icon);
+            IconHandle icon(static_cast<HICON>(
+                LoadImageA(Main().instance, MAKEINTRESOURCEA(id), IMAGE_ICON, cx, cy, LR_DEFAULTCOLOR)));
+            ImageList_AddIcon(list, icon.get());  // the list keeps a copy
         }
         return list;
     };

@@ -5,6 +5,7 @@
 
 #include <commctrl.h>
 
+#include "settings/win/handles.h"
 #include "settings/win/settings_win.h"
 #include "shell/layout.h"
 #include "shell/win/layout_win.h"
@@ -26,9 +27,8 @@ void DrawBar(int x)
     const PaneRects r = ComputeLayout(client.right, client.bottom, ListWidth(),
                                       main.panes.statusBar ? main.statusHeight : kNoStatusBarHeight);
     RECT bar{x, r.documentPane.top, x + 3, r.documentPane.top + r.documentPane.height};
-    HDC dc = GetDC(main.hwnd);
-    DrawFocusRect(dc, &bar);
-    ReleaseDC(main.hwnd, dc);
+    WindowDC dc(main.hwnd);
+    DrawFocusRect(dc.get(), &bar);
 }
 
 void EraseBar()

@@ -3,6 +3,7 @@
 #include <string>
 
 #include "settings/text.h"
+#include "settings/win/handles.h"
 #include "settings/win/settings_win.h"
 #include "shell/ids.h"
 #include "shell/layout.h"
@@ -46,10 +47,9 @@ HIMAGELIST BuildImages()
 {
     HIMAGELIST list = ImageList_Create(24, 24, ILC_COLOR32 | ILC_MASK, 11, 0);
     for (int id : kImageIds) {
-        HICON icon =
-            static_cast<HICON>(LoadImageA(Main().instance, MAKEINTRESOURCEA(id), IMAGE_ICON, 24, 24, LR_DEFAULTCOLOR));
-        ImageList_AddIcon(list, icon);
-        DestroyIcon(icon);
+        IconHandle icon(
+            static_cast<HICON>(LoadImageA(Main().instance, MAKEINTRESOURCEA(id), IMAGE_ICON, 24, 24, LR_DEFAULTCOLOR)));
+        ImageList_AddIcon(list, icon.get());  // the list keeps a copy
     }
     return list;
 }

@@ -166,6 +166,11 @@ void ClearAlwaysOnTopMark()
 
 bool RegisterMainWindowClass(HINSTANCE instance)
 {
+    WNDCLASSEXA existing{};
+    existing.cbSize = sizeof(existing);
+    // Tests start the window more than once in one process. The class, and the small icon loaded for it, last
+    // as long as the process.
+    if (GetClassInfoExA(instance, kClassName, &existing)) return true;
     WNDCLASSEXA wc{};
     wc.cbSize = sizeof(wc);
     wc.style = CS_BYTEALIGNWINDOW;
@@ -179,10 +184,6 @@ bool RegisterMainWindowClass(HINSTANCE instance)
     wc.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_MENU + 1);
     wc.lpszMenuName = MAKEINTRESOURCEA(IDM_MAINMENU);
     wc.lpszClassName = kClassName;
-    WNDCLASSEXA existing{};
-    existing.cbSize = sizeof(existing);
-    // Tests start the window more than once in one process.
-    if (GetClassInfoExA(instance, kClassName, &existing)) return true;
     return RegisterClassExA(&wc) != 0;
 }
 
