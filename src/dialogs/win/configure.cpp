@@ -1,8 +1,12 @@
 #include "dialogs/win/configure.h"
 
+#include "settings/win/messages.h"
+
 namespace pw {
 
-// The Configure dialog is not built yet.
-void ShowConfigure() {}
+void ShowConfigure()
+{
+    ReportNotAvailable("The Configure dialog");
+}
 
 }  // namespace pw

@@ -1,11 +1,27 @@
 #include "launch/win/external.h"
 
+#include "settings/win/messages.h"
+
 namespace pw {
 
-// External programs are not built yet.
-void MailToSelected() {}
-void MailSelectedAsBody() {}
-void SendToExternalProgram() {}
-void PrintFileWithSystem() {}
+void MailToSelected()
+{
+    ReportNotAvailable("Mail");
+}
+
+void MailSelectedAsBody()
+{
+    ReportNotAvailable("Mail");
+}
+
+void SendToExternalProgram()
+{
+    ReportNotAvailable("The external program");
+}
+
+void PrintFileWithSystem()
+{
+    ReportNotAvailable("Printing a text file");
+}
 
 }  // namespace pw

@@ -33,6 +33,8 @@ void AttachStatusBoard(StatusBoard* board);
 void SetStatusTarget(const StatusTarget& target);
 
 void StatusMessage(const char* format, ...) __attribute__((format(printf, 1, 2)));
+// Tells the user that a command reached a part of the program that this version does not have yet.
+void ReportNotAvailable(const char* what);
 void StatusText(const std::string& text);
 // One tick of timer 2 (500 ms).
 void StatusTick();

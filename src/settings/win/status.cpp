@@ -69,6 +69,11 @@ void StatusMessage(const char* format, ...)
     StatusText(text);
 }
 
+void ReportNotAvailable(const char* what)
+{
+    StatusMessage("%s is not available in this version yet", what);
+}
+
 void StatusTick()
 {
     if (!g_board) return;
