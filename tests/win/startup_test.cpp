@@ -254,6 +254,32 @@ TEST_F(StartupTest, ModeToggleFlipsTheMenuTextAndTheSaveButton)
     EXPECT_TRUE(SendMessageA(pw::Main().panes.toolbar, TB_ISBUTTONENABLED, CMD_TB_SAVE_FORWARD, 0));
 }
 
+// A command whose part of the program is not built yet tells the user so, instead of doing nothing.
+TEST_F(StartupTest, CommandsWithoutTheirOwnerYetSaySo)
+{
+    ASSERT_TRUE(Start());
+    const struct {
+        int id;
+        const char* status;
+    } cases[] = {
+        {CMD_CONFIGURE, "Not available in this version yet: the Configure dialog"},
+        {CMD_MAIL_TO_SELECTED, "Not available in this version yet: mail"},
+        {CMD_MAIL_SELECTED_BODY, "Not available in this version yet: mail"},
+        {CMD_FILE_SEND_EXTERNAL, "Not available in this version yet: the external program"},
+        {CMD_NEW_NOTE, "Not available in this version yet: new notes"},
+        {CMD_NEW_SHEET, "Not available in this version yet: spreadsheets"},
+        {CMD_PERPETUAL1, "Not available in this version yet: perpetual notes"},
+        {CMD_FIND_NEXT, "Not available in this version yet: search"},
+        {CMD_KEYWORDS, "Not available in this version yet: keywords"},
+        {CMD_WORD_COUNT, "Not available in this version yet: the word count"},
+    };
+    for (const auto& c : cases) {
+        pw::StatusText("");
+        Command(c.id);
+        EXPECT_EQ(pw::LastStatusText(), c.status) << c.id;
+    }
+}
+
 TEST_F(StartupTest, AboutShowsTheFileVersion)
 {
     ASSERT_TRUE(Start());

@@ -6,7 +6,7 @@ namespace pw {
 
 void ShowConfigure()
 {
-    ReportNotAvailable("The Configure dialog");
+    ReportNotAvailable("the Configure dialog");
 }
 
 }  // namespace pw

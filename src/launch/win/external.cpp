@@ -6,22 +6,22 @@ namespace pw {
 
 void MailToSelected()
 {
-    ReportNotAvailable("Mail");
+    ReportNotAvailable("mail");
 }
 
 void MailSelectedAsBody()
 {
-    ReportNotAvailable("Mail");
+    ReportNotAvailable("mail");
 }
 
 void SendToExternalProgram()
 {
-    ReportNotAvailable("The external program");
+    ReportNotAvailable("the external program");
 }
 
 void PrintFileWithSystem()
 {
-    ReportNotAvailable("Printing a text file");
+    ReportNotAvailable("printing a text file");
 }
 
 }  // namespace pw

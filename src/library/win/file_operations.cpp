@@ -1,6 +1,7 @@
 #include "library/win/file_operations.h"
 
 #include "library/win/library_state.h"
+#include "settings/win/messages.h"
 #include "settings/win/handles.h"
 #include "settings/win/settings_win.h"
 #include "shell/ids.h"
@@ -89,9 +90,24 @@ void ShowFolderContextMenu(POINT screen)
 }
 
 // Creating, renaming, deleting, copying and moving files and folders are not built yet.
-void FileOperation(int) {}
-void FinishRename(int) {}
-void DeleteSelectedFile() {}
-void MoveFileToFolder(const std::string&, const std::string&) {}
+void FileOperation(int)
+{
+    ReportNotAvailable("file and folder operations");
+}
+
+void FinishRename(int)
+{
+    ReportNotAvailable("renaming");
+}
+
+void DeleteSelectedFile()
+{
+    ReportNotAvailable("deleting files");
+}
+
+void MoveFileToFolder(const std::string&, const std::string&)
+{
+    ReportNotAvailable("moving files");
+}
 
 }  // namespace pw

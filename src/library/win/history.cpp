@@ -2,6 +2,7 @@
 
 #include "library/win/library_state.h"
 #include "notes/win/document.h"
+#include "settings/win/messages.h"
 
 namespace pw {
 
@@ -16,7 +17,14 @@ void LeavePlace(bool push)
 // The back stack and the recent-notes menu are not built yet: places are not remembered.
 void PushPlace(const PlaceRecord&) {}
 void RecordRecent(const PlaceRecord&) {}
-void GoBack() {}
-void OpenSlot(int) {}
+void GoBack()
+{
+    ReportNotAvailable("the Back stack");
+}
+
+void OpenSlot(int)
+{
+    ReportNotAvailable("recent notes");
+}
 
 }  // namespace pw

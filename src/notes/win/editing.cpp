@@ -6,6 +6,7 @@
 
 #include "notes/win/document.h"
 #include "notes/win/notes_state.h"
+#include "settings/win/messages.h"
 #include "settings/win/settings_win.h"
 #include "shell/ids.h"
 
@@ -55,9 +56,24 @@ void ToggleFormatNewLines()
 }
 
 // Markup insertion, counts and the associated program arrive with the editing commands.
-void InsertMarkupRule(int) {}
-void ShowWordCount() {}
-void ShowCharacterCount() {}
-void LaunchAssociated() {}
+void InsertMarkupRule(int)
+{
+    ReportNotAvailable("markup insertion");
+}
+
+void ShowWordCount()
+{
+    ReportNotAvailable("the word count");
+}
+
+void ShowCharacterCount()
+{
+    ReportNotAvailable("the character count");
+}
+
+void LaunchAssociated()
+{
+    ReportNotAvailable("opening with the associated program");
+}
 
 }  // namespace pw

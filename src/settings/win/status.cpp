@@ -71,7 +71,7 @@ void StatusMessage(const char* format, ...)
 
 void ReportNotAvailable(const char* what)
 {
-    StatusMessage("%s is not available in this version yet", what);
+    StatusMessage("Not available in this version yet: %s", what);
 }
 
 void StatusTick()

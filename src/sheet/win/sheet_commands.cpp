@@ -1,13 +1,36 @@
 #include "sheet/win/sheet_commands.h"
 
+#include "settings/win/messages.h"
+
 namespace pw {
 
 // The spreadsheet document and view are not built yet.
-void NewSheet(bool) {}
-void SheetCommand(int) {}
-void ToggleSheetTitleRow() {}
-void ToggleSheetSortable() {}
-void InsertSheetRow() {}
+void NewSheet(bool)
+{
+    ReportNotAvailable("spreadsheets");
+}
+
+void SheetCommand(int)
+{
+    ReportNotAvailable("spreadsheets");
+}
+
+void ToggleSheetTitleRow()
+{
+    ReportNotAvailable("spreadsheets");
+}
+
+void ToggleSheetSortable()
+{
+    ReportNotAvailable("spreadsheets");
+}
+
+void InsertSheetRow()
+{
+    ReportNotAvailable("spreadsheets");
+}
+
+// No sheet pane is ever shown and no cell editor ever opens yet: Enter and Escape have nothing to end.
 void EditCurrentCell() {}
 void EndCellEditing(bool) {}
 
