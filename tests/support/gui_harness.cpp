@@ -1,10 +1,15 @@
 #include "gui_harness.h"
 
+#include <commctrl.h>
+
 #include <filesystem>
 #include <fstream>
 #include <sstream>
 
+#include "library/win/file_pane.h"
 #include "settings/win/messages.h"
+#include "shell/ids.h"
+#include "shell/win/main_window.h"
 #include "shell/win/startup.h"
 
 namespace pwtest {
@@ -112,6 +117,24 @@ void PagewickTest::Command(int id)
 {
     SendMessageA(hwnd, WM_COMMAND, MAKEWPARAM(id, 0), 0);
     Pump();
+}
+
+void PagewickTest::ClickFile(const std::string& name)
+{
+    ASSERT_TRUE(pw::SelectFileByName(name)) << name;
+    NMITEMACTIVATE click{};
+    click.hdr.hwndFrom = pw::Main().panes.files;
+    click.hdr.idFrom = IDW_FILES;
+    click.hdr.code = NM_CLICK;
+    SendMessageA(hwnd, WM_NOTIFY, IDW_FILES, reinterpret_cast<LPARAM>(&click));
+    Pump();
+}
+
+std::string PagewickTest::TextOf(HWND window)
+{
+    std::string text(static_cast<std::size_t>(GetWindowTextLengthA(window)) + 1, '\0');
+    text.resize(static_cast<std::size_t>(GetWindowTextA(window, text.data(), static_cast<int>(text.size()))));
+    return text;
 }
 
 }  // namespace pwtest

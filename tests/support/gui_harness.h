@@ -39,6 +39,10 @@ protected:
     // Handles every pending message the way the message loop would.
     void Pump();
     void Command(int id);
+    // Selects the file in the file pane and clicks it, as the user does.
+    void ClickFile(const std::string& name);
+    // The whole text of a window or control.
+    static std::string TextOf(HWND window);
 
     std::vector<Box> boxes;  // every message box shown, answered with boxAnswer
     int boxAnswer = IDOK;

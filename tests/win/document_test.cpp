@@ -48,12 +48,6 @@ protected:
         return pw::LoadDocument(false);
     }
 
-    static std::string TextOf(HWND window)
-    {
-        std::string text(static_cast<std::size_t>(GetWindowTextLengthA(window)) + 1, '\0');
-        text.resize(static_cast<std::size_t>(GetWindowTextA(window, text.data(), static_cast<int>(text.size()))));
-        return text;
-    }
     std::string EditorText() const { return TextOf(pw::ActiveEditor()); }
     std::string Title() const { return TextOf(hwnd); }
 

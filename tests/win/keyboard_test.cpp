@@ -156,13 +156,6 @@ protected:
         Pump();
     }
 
-    static std::string TextOf(HWND window)
-    {
-        char text[512] = {};
-        GetWindowTextA(window, text, sizeof(text));
-        return text;
-    }
-
     std::string lib;
 };
 

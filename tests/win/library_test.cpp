@@ -57,17 +57,6 @@ protected:
     std::vector<std::string> Files() { return Items(pw::Main().panes.files); }
     std::vector<std::string> Folders() { return Items(pw::Main().panes.folders); }
 
-    void ClickFile(const std::string& name)
-    {
-        ASSERT_TRUE(pw::SelectFileByName(name)) << name;
-        NMITEMACTIVATE click{};
-        click.hdr.hwndFrom = pw::Main().panes.files;
-        click.hdr.idFrom = IDW_FILES;
-        click.hdr.code = NM_CLICK;
-        SendMessageA(hwnd, WM_NOTIFY, IDW_FILES, reinterpret_cast<LPARAM>(&click));
-        Pump();
-    }
-
     void ActivateFolder(const std::string& name)
     {
         HWND folders = pw::Main().panes.folders;

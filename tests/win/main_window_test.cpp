@@ -37,24 +37,6 @@ protected:
             notes + "=Notes\r\n");
     }
 
-    void ClickFile(const std::string& name)
-    {
-        ASSERT_TRUE(pw::SelectFileByName(name)) << name;
-        NMITEMACTIVATE click{};
-        click.hdr.hwndFrom = pw::Main().panes.files;
-        click.hdr.idFrom = IDW_FILES;
-        click.hdr.code = NM_CLICK;
-        SendMessageA(hwnd, WM_NOTIFY, IDW_FILES, reinterpret_cast<LPARAM>(&click));
-        Pump();
-    }
-
-    static std::string TextOf(HWND window)
-    {
-        char text[256] = {};
-        GetWindowTextA(window, text, sizeof(text));
-        return text;
-    }
-
     void Type(const std::string& text)
     {
         HWND editor = pw::ActiveEditor();
