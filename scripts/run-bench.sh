@@ -6,7 +6,7 @@ build=${1:?usage: run-bench.sh BUILD}
 export LC_ALL=C.UTF-8
 status=0
 
-bench="$build/bench/tools/pagewick-bench"
+bench="$build/bench/tools/pagewick-bench-render"
 if [ ! -x "$bench" ]; then
   echo "run-bench.sh: $bench is missing (make bench builds it)" >&2
   exit 1

@@ -1,0 +1,26 @@
+// The verbs of pagewick-cli: each lives in its own file, over the same core code the program runs.
+#pragma once
+
+#include <span>
+
+namespace pwcli {
+
+// args holds what follows the verb's name on the command line. Returns the process exit code: 0 done,
+// 1 a file or input could not be used (with a message), 2 a wrong call (the caller prints the usage).
+using VerbMain = int (*)(std::span<char* const> args);
+
+struct Verb {
+    const char* name;
+    const char* usage;  // the arguments after "pagewick-cli"
+    VerbMain run;
+};
+
+int RenderVerb(std::span<char* const> args);
+int WikiVerb(std::span<char* const> args);
+
+inline constexpr Verb kVerbs[] = {
+    {"render", "render FILE [--settings INI]   the page View mode shows for FILE", RenderVerb},
+    {"wiki", "wiki FILE                      the wiki converter's output alone (line breaks on)", WikiVerb},
+};
+
+}  // namespace pwcli
