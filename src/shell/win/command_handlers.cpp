@@ -13,8 +13,10 @@
 #include "library/win/library_view.h"
 #include "library/win/root_list.h"
 #include "multibar/win/multibar_commands.h"
+#include "notes/win/counters.h"
 #include "notes/win/document.h"
 #include "notes/win/editing.h"
+#include "notes/win/markup_command.h"
 #include "notes/win/new_note.h"
 #include "render/win/web_view.h"
 #include "settings/win/messages.h"
@@ -88,8 +90,11 @@ void OnSaveOrForward(int)
 
 void OnSaveKey(int)
 {
-    // Save leaves the place without a push: only a modified note is written.
-    if (TextViewerCurrent()) SaveIfModified();
+    // Save leaves the place without a push: only a modified note is written. The word counter then
+    // describes the file as saved.
+    if (!TextViewerCurrent()) return;
+    SaveIfModified();
+    RefreshWordCounter(true);
 }
 
 void OnNewNote(int)
@@ -121,17 +126,17 @@ void OnCtrlL(int)
     if (CurrentViewer() == kSpreadsheetViewer)
         SheetCommand(618);
     else if (TextViewerCurrent())
-        InsertMarkupRule(29704);
+        ApplyMarkup(CMD_MARKUP_LINE);
 }
 
 void OnHeaderRule(int)
 {
-    if (TextViewerCurrent()) InsertMarkupRule(29699);
+    if (TextViewerCurrent()) ApplyMarkup(CMD_MARKUP_HEADER);
 }
 
 void OnSubheaderRule(int)
 {
-    if (TextViewerCurrent()) InsertMarkupRule(29700);
+    if (TextViewerCurrent()) ApplyMarkup(CMD_MARKUP_SUBHEADER);
 }
 
 void OnInsertRow(int)
