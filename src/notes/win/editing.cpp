@@ -30,12 +30,14 @@ bool TextViewerCurrent()
     return Host().CurrentViewer() == kTextViewer;
 }
 
-// Flips a boolean setting and writes it to the settings file; the new value.
-bool FlipSetting(const char* key)
+// Writes a boolean setting so that it counts at once. The store sees a key that the settings file did not
+// hold yet only after it loads the file again; without that, a second toggle would read the old default and
+// write the same value again. A file that cannot be read is not loaded, or every setting would be lost.
+void WriteToggle(const char* key, bool on)
 {
-    const bool on = !Settings().GetBoolDefaultTrue(key);
-    Settings().SetGeneral(key, on ? "1" : "0");
-    return on;
+    SettingsStore& settings = Settings();
+    if (settings.SetGeneral(key, on ? "1" : "0")) return;
+    if (settings.Files().ReadFile(settings.Path())) settings.Reload();
 }
 
 bool OpenWithSystem(const std::string& target, DWORD& error)
@@ -68,7 +70,8 @@ bool InsertText(const std::string& text, const char* what)
 bool ToggleWordWrap()
 {
     if (!TextViewerCurrent()) return false;
-    const bool on = FlipSetting("WordWrap");
+    const bool on = !NotesArea().wordWrap;
+    WriteToggle("WordWrap", on);
     HWND from = ActiveEditor();
     const std::string text = EditorText();
     const TextSpan selection = EditorSelection(from);
@@ -98,7 +101,7 @@ void ToggleFormatNewLines()
     if (!TextViewerCurrent()) return;
     // A note whose save failed keeps its text in the editor: loading the file again would drop it.
     const bool keepEditor = NoteModified() && !SaveDocument();
-    FlipSetting("FormatNewLines");
+    WriteToggle("FormatNewLines", !Settings().GetBoolDefaultTrue("FormatNewLines"));
     const bool onDisk = !Doc().path.empty() && PathExists(Doc().path);
     if (keepEditor || !onDisk || !IsWindowEnabled(ActiveEditor())) {
         Host().ShowViewerMenu(kTextViewer);
