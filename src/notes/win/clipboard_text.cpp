@@ -59,11 +59,11 @@ bool ClipboardHoldsBitmap()
     return IsClipboardFormatAvailable(CF_BITMAP) || IsClipboardFormatAvailable(CF_DIB);
 }
 
-ClipboardText ReadClipboardText(HWND owner, std::size_t maxLength)
+ClipboardText ReadClipboardText(HWND owner, std::size_t maxLength, const std::function<HANDLE(UINT)>& getData)
 {
     OpenedClipboard clipboard(owner);
     if (!clipboard.open()) return Failure("Failed to open clipboard: ");
-    HANDLE data = GetClipboardData(CF_TEXT);
+    HANDLE data = getData ? getData(CF_TEXT) : GetClipboardData(CF_TEXT);
     if (!data) return Failure("Failed to get clipboarddata: ");
     LockedMemory memory(data);
     if (!memory.data()) return Failure("Failed to get globallock: ");

@@ -5,6 +5,7 @@
 #include <windows.h>
 
 #include <cstddef>
+#include <functional>
 #include <string>
 
 namespace pw {
@@ -21,6 +22,8 @@ struct ClipboardText {
 
 // The clipboard's text of at most maxLength characters. Failures read "Failed to open clipboard: %s",
 // "Failed to get clipboarddata: %s" or "Failed to get globallock: %s" with the system's error text.
-ClipboardText ReadClipboardText(HWND owner, std::size_t maxLength);
+// getData stands in for GetClipboardData when set (a test seam).
+ClipboardText ReadClipboardText(HWND owner, std::size_t maxLength,
+                                const std::function<HANDLE(UINT)>& getData = nullptr);
 
 }  // namespace pw

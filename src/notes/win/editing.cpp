@@ -119,7 +119,8 @@ void PasteText()
         StatusMessage("No text on clipboard");
         return;
     }
-    const ClipboardText clip = ReadClipboardText(NotesArea().panes.mainWindow, EditorLimit(editor));
+    const ClipboardText clip =
+        ReadClipboardText(NotesArea().panes.mainWindow, EditorLimit(editor), NotesArea().clipboardData);
     if (clip.tooLong) {
         StatusMessage("Text not pasted: the clipboard holds more than the note can hold (%s characters)",
                       ThousandsText(EditorLimit(editor)).c_str());

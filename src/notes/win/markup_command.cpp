@@ -54,7 +54,8 @@ private:
 bool WebLinkAddress(HWND editor, std::optional<std::string>& address)
 {
     if (!ClipboardHoldsText()) return true;
-    const ClipboardText clip = ReadClipboardText(NotesArea().panes.mainWindow, EditorLimit(editor));
+    const ClipboardText clip =
+        ReadClipboardText(NotesArea().panes.mainWindow, EditorLimit(editor), NotesArea().clipboardData);
     if (clip.tooLong) {
         StatusMessage("Web link not inserted: the clipboard text is longer than the note can hold");
         return false;

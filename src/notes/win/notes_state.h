@@ -67,6 +67,7 @@ struct NotesState {
     // Associated (ShellExecuteA), which returns false with the system error when it fails.
     std::function<DWORD()> tickCount;
     std::function<bool(const std::string& target, DWORD& error)> openWithSystem;
+    std::function<HANDLE(UINT format)> clipboardData;  // GetClipboardData
 };
 
 void AttachNotesState(NotesState* state);
