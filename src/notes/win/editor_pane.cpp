@@ -12,12 +12,24 @@ namespace {
 
 constexpr UINT_PTR kEditorHook = 1;
 
+// Where the menu opens when the keyboard asks for it: at the selection's start.
+POINT CaretOnScreen(HWND editor)
+{
+    DWORD start = 0;
+    SendMessageA(editor, EM_GETSEL, reinterpret_cast<WPARAM>(&start), 0);
+    const LRESULT at = SendMessageA(editor, EM_POSFROMCHAR, start, 0);
+    POINT point{static_cast<short>(LOWORD(at)), static_cast<short>(HIWORD(at))};
+    if (at == -1) point = {0, 0};
+    ClientToScreen(editor, &point);
+    return point;
+}
+
 LRESULT CALLBACK EditorProc(HWND editor, UINT msg, WPARAM wp, LPARAM lp, UINT_PTR, DWORD_PTR)
 {
     switch (msg) {
         case WM_CONTEXTMENU: {
             POINT at{GET_X_LPARAM(lp), GET_Y_LPARAM(lp)};
-            if (at.x == -1 && at.y == -1) GetCursorPos(&at);  // from the keyboard
+            if (at.x == -1 && at.y == -1) at = CaretOnScreen(editor);  // from the keyboard
             ShowEditorMenu(at);
             return 0;
         }
