@@ -17,10 +17,12 @@ struct Verb {
 
 int RenderVerb(std::span<char* const> args);
 int WikiVerb(std::span<char* const> args);
+int ExportVerb(std::span<char* const> args);
 
 inline constexpr Verb kVerbs[] = {
     {"render", "render FILE [--settings INI]   the page View mode shows for FILE", RenderVerb},
     {"wiki", "wiki FILE                      the wiki converter's output alone (line breaks on)", WikiVerb},
+    {"export", "export ROOT OUT [--settings INI]  every note of ROOT as static pages in OUT", ExportVerb},
 };
 
 }  // namespace pwcli
