@@ -83,7 +83,7 @@ public:
         ++result.folders;
         FolderEntries entries = ReadEntries(source, extensions_);
         ExportFolder folder;
-        folder.title = relative.string();
+        folder.title = relative.empty() ? request_.root.filename().string() : relative.string();
         folder.depth = depth;
         folder.rootExtension = request_.rootExtension;
         folder.defaultExtension = store_.GetString("DefaultExtension", ".txt");
