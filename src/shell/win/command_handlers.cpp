@@ -12,6 +12,7 @@
 #include "library/win/library_state.h"
 #include "library/win/library_view.h"
 #include "library/win/root_list.h"
+#include "multibar/win/date_paste.h"
 #include "multibar/win/multibar_commands.h"
 #include "notes/win/document.h"
 #include "notes/win/editing.h"
@@ -150,10 +151,11 @@ void OnMultibarSecond(int)
 
 void OnF5(int)
 {
-    if (GetFocus() != Main().panes.multibar && WebViewerCurrent())
+    HWND focus = GetFocus();
+    if (focus != Main().panes.multibar && WebViewerCurrent())
         BrowserRefresh();
     else
-        PasteDate();
+        PasteDate(focus);
 }
 
 void OnFindNext(int)
