@@ -9,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "library/history.h"
 #include "library/listing.h"
 #include "library/place.h"
 #include "library/roots.h"
@@ -66,6 +67,13 @@ struct FolderWatchState {
     unsigned long long time = 0;
 };
 
+// Where the user has been in this run: the back stack and the place slots, not kept when the program ends.
+struct HistoryState {
+    BackStack back;
+    PlaceSlots slots;
+    PlaceRecord lastRecorded;  // the place most recently put into the recent notes
+};
+
 struct LibraryState {
     LibraryHost* host = nullptr;
     LibraryPanes panes;
@@ -79,6 +87,7 @@ struct LibraryState {
     bool opening = false;  // the open routine is running
     FileDragState drag;
     FolderWatchState watch;
+    HistoryState history;
 };
 
 void AttachLibraryState(LibraryState* state);
