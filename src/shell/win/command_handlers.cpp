@@ -11,12 +11,12 @@
 #include "library/win/history.h"
 #include "library/win/library_state.h"
 #include "library/win/library_view.h"
+#include "library/win/new_note.h"
 #include "library/win/root_list.h"
 #include "multibar/win/date_paste.h"
 #include "multibar/win/multibar_commands.h"
 #include "notes/win/document.h"
 #include "notes/win/editing.h"
-#include "notes/win/new_note.h"
 #include "render/win/web_view.h"
 #include "settings/win/messages.h"
 #include "settings/win/settings_win.h"
@@ -179,7 +179,8 @@ void OnSlot(int id)
 
 void OnPerpetual(int id)
 {
-    OpenPerpetualNote(id);
+    // A perpetual note is a place slot like a recent note; an unassigned one is empty and opens nothing.
+    OnSlot(id);
 }
 void OnWordWrap(int)
 {
