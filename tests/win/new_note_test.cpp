@@ -170,9 +170,11 @@ TEST_F(NewNoteTest, APerpetualNoteOpensItsPlaceAndUnassignedButtonsAreDisabled)
     EXPECT_FALSE(ButtonEnabled(CMD_PERPETUAL1));
     EXPECT_TRUE(ButtonEnabled(CMD_PERPETUAL2));
     EXPECT_FALSE(ButtonEnabled(CMD_PERPETUAL3));
-    EXPECT_STREQ(pw::ToolbarTooltip(CMD_PERPETUAL1), "Perpetual note 1\nAssign note using Configure -> Perpetual Notes");
+    EXPECT_STREQ(pw::ToolbarTooltip(CMD_PERPETUAL1),
+                 "Perpetual note 1\nAssign note using Configure -> Perpetual Notes");
     EXPECT_STREQ(pw::ToolbarTooltip(CMD_PERPETUAL2), "today.txt");
-    EXPECT_STREQ(pw::ToolbarTooltip(CMD_PERPETUAL3), "Perpetual note 3\nAssign note using Configure -> Perpetual Notes");
+    EXPECT_STREQ(pw::ToolbarTooltip(CMD_PERPETUAL3),
+                 "Perpetual note 3\nAssign note using Configure -> Perpetual Notes");
 
     Command(CMD_PERPETUAL2);
     Pump();
@@ -182,10 +184,11 @@ TEST_F(NewNoteTest, APerpetualNoteOpensItsPlaceAndUnassignedButtonsAreDisabled)
     EXPECT_EQ(pw::CurrentPlace().file, "today.txt");
     EXPECT_EQ(TextOf(pw::ActiveEditor()), "today's note");
 
-    // An unassigned slot opens nothing and leaves the note where it is.
+    // An unassigned slot opens nothing, leaves the note where it is and says how to assign it.
     Command(CMD_PERPETUAL1);
     Pump();
     EXPECT_EQ(pw::CurrentPlace().file, "today.txt");
+    EXPECT_EQ(pw::LastStatusText(), "Perpetual note 1 is not assigned: use Configure -> Perpetual Notes");
 }
 
 TEST_F(NewNoteTest, HelpTwiceAddsTheHelpRootOnce)

@@ -6,6 +6,7 @@
 #include "library/perpetual_notes.h"
 #include "library/win/history.h"
 #include "library/win/library_state.h"
+#include "settings/win/messages.h"
 #include "settings/win/settings_win.h"
 
 namespace pw {
@@ -35,6 +36,16 @@ bool PerpetualNoteAssigned(int n)
 const char* PerpetualNoteFile(int n)
 {
     return PerpetualNoteAssigned(n) ? PerpetualSlot(n).file.c_str() : "";
+}
+
+void OpenPerpetualNote(int id)
+{
+    const int n = id - kFirstSlotCommand - kFirstPerpetualSlot + 1;
+    if (!PerpetualNoteAssigned(n)) {
+        StatusMessage("Perpetual note %d is not assigned: use Configure -> Perpetual Notes", n);
+        return;
+    }
+    OpenSlot(id);
 }
 
 }  // namespace pw

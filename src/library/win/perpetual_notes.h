@@ -9,5 +9,7 @@ void LoadPerpetualNotes();
 // Whether perpetual note n (1 to 3) is assigned, and the name its button's tooltip shows.
 bool PerpetualNoteAssigned(int n);
 const char* PerpetualNoteFile(int n);
+// Commands 6011 to 6013: opens the slot like a recent note; an unassigned one says how to assign it.
+void OpenPerpetualNote(int id);
 
 }  // namespace pw

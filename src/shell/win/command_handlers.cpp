@@ -12,6 +12,7 @@
 #include "library/win/library_state.h"
 #include "library/win/library_view.h"
 #include "library/win/new_note.h"
+#include "library/win/perpetual_notes.h"
 #include "library/win/root_list.h"
 #include "multibar/win/date_paste.h"
 #include "multibar/win/multibar_commands.h"
@@ -179,8 +180,8 @@ void OnSlot(int id)
 
 void OnPerpetual(int id)
 {
-    // A perpetual note is a place slot like a recent note; an unassigned one is empty and opens nothing.
-    OnSlot(id);
+    SaveIfModified();
+    OpenPerpetualNote(id);
 }
 void OnWordWrap(int)
 {
