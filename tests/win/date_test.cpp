@@ -78,6 +78,20 @@ TEST_F(DateTest, TemplatesOfTheFolderAndTheStoreChooseTheText)
     EXPECT_EQ(TextOf(pw::Main().panes.multibar), "2026Dec07.1405");
 }
 
+TEST_F(DateTest, ANoteOpenedReadOnlyTakesNoDate)
+{
+    StartLibrary();
+    WriteFile(lib + "\\zero.txt", std::string("before\0after", 12));
+    Command(CMD_FILE_REFRESH);
+    ClickFile("zero.txt");
+    ASSERT_TRUE(pw::DocumentReadOnly());
+    HWND editor = pw::ActiveEditor();
+    const std::string shown = TextOf(editor);
+    pw::PasteDate(editor);
+    EXPECT_EQ(TextOf(editor), shown);
+    EXPECT_FALSE(pw::NoteModified());
+}
+
 TEST_F(DateTest, ASpreadsheetCellSaysItCannotTakeADateYet)
 {
     StartLibrary();
