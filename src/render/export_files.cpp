@@ -82,8 +82,11 @@ public:
         }
         ++result.folders;
         FolderEntries entries = ReadEntries(source, extensions_);
-        ExportFolder folder{
-            relative.string(), depth, {}, {}, request_.rootExtension, store_.GetString("DefaultExtension", ".txt")};
+        ExportFolder folder;
+        folder.title = relative.empty() ? request_.root.filename().string() : relative.string();
+        folder.depth = depth;
+        folder.rootExtension = request_.rootExtension;
+        folder.defaultExtension = store_.GetString("DefaultExtension", ".txt");
         for (const std::string& sub : entries.folders)
             if (!IsOwnEntry({sub, true, false})) folder.folders.push_back(sub);
         for (const std::string& note : entries.notes) {
@@ -96,6 +99,7 @@ public:
             folder.notes.push_back(note);
             texts_.push_back(std::move(*bytes));
         }
+        IndexExportNotes(folder);
         for (std::size_t i = 0; i < folder.notes.size(); ++i) {
             const std::string page = ExportNotePage(folder.notes[i], texts_[i], folder, store_);
             if (Write(target / ExportPageName(folder.notes[i]), page)) ++result.pages;

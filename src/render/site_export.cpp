@@ -86,24 +86,27 @@ std::string UnescapeAmpersands(std::string_view text)
     return out;
 }
 
-const std::string* FindNote(const ExportFolder& folder, const std::string& name)
+std::string Lower(std::string_view text)
 {
-    for (const std::string& note : folder.notes)
-        if (EqualsNoCase(note, name)) return &note;
-    return nullptr;
+    std::string lower(text);
+    for (char& c : lower)
+        if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
+    return lower;
+}
+
+const std::string* Lookup(const ExportFolder& folder, const std::unordered_map<std::string, std::size_t>& index,
+                          const std::string& name)
+{
+    const auto found = index.find(Lower(name));
+    return found == index.end() ? nullptr : &folder.notes[found->second];
 }
 
 const std::string* ResolveNote(const ExportFolder& folder, const std::string& name)
 {
     for (const std::string& candidate : {name, name + folder.rootExtension, name + folder.defaultExtension})
-        if (const std::string* note = FindNote(folder, candidate)) return note;
+        if (const std::string* note = Lookup(folder, folder.byName, candidate)) return note;
     // The program would create the note under the root's extension; a page of another kind is the better guess.
-    for (const std::string& note : folder.notes) {
-        const std::string extension = ExtensionOf(note);
-        if (note.size() == name.size() + extension.size() && EqualsNoCase(note.substr(0, name.size()), name))
-            return &note;
-    }
-    return nullptr;
+    return Lookup(folder, folder.byStem, name);
 }
 
 void AppendListItem(std::string& out, const std::string& address, std::string_view text)
@@ -116,6 +119,17 @@ void AppendListItem(std::string& out, const std::string& address, std::string_vi
 }
 
 }  // namespace
+
+void IndexExportNotes(ExportFolder& folder)
+{
+    folder.byName.clear();
+    folder.byStem.clear();
+    for (std::size_t i = 0; i < folder.notes.size(); ++i) {
+        const std::string& note = folder.notes[i];
+        folder.byName.emplace(Lower(note), i);
+        folder.byStem.emplace(Lower(note.substr(0, note.size() - ExtensionOf(note).size())), i);
+    }
+}
 
 ExportRole ExportRoleOf(std::string_view fileName, const StringList& markdownExtensions)
 {
@@ -151,8 +165,14 @@ std::string ExportNotePage(std::string_view noteName, std::string_view bytes, co
     return WithStyleSheet(std::move(page), folder.depth);
 }
 
-std::string ResolveExportLinks(std::string_view html, const ExportFolder& folder)
+std::string ResolveExportLinks(std::string_view html, const ExportFolder& given)
 {
+    ExportFolder unindexed;
+    if (given.byName.empty() && !given.notes.empty()) {
+        unindexed = given;
+        IndexExportNotes(unindexed);
+    }
+    const ExportFolder& folder = unindexed.notes.empty() ? given : unindexed;
     std::string out;
     out.reserve(html.size());
     for (std::size_t at = html.find(kNoteScheme); at != std::string_view::npos; at = html.find(kNoteScheme)) {

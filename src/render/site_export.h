@@ -5,6 +5,7 @@
 
 #include <string>
 #include <string_view>
+#include <unordered_map>
 #include <vector>
 
 #include "settings/settings_store.h"
@@ -33,7 +34,12 @@ struct ExportFolder {
     std::vector<std::string> folders;  // its subfolders that are exported
     std::string rootExtension;         // the root's note extension, tried after the name as it is
     std::string defaultExtension;      // DefaultExtension, tried last
+    // Built by IndexExportNotes: note names, and names without their extension, in lower case.
+    std::unordered_map<std::string, std::size_t> byName, byStem;
 };
+
+// Links resolve through the index: a folder of many notes costs one look-up per link, not one per note.
+void IndexExportNotes(ExportFolder& folder);
 
 // The page of one note. Wiki and Markdown notes are rendered as View mode renders them; a text note is shown
 // as it is, in a preformatted block.

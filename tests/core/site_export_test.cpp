@@ -62,7 +62,11 @@ TEST(SiteExportTest, NoteLinksPointAtThePagesOfTheFolder)
 
 TEST(SiteExportTest, IndexPageListsFoldersThenNotesAndLinksUp)
 {
-    ExportFolder folder{"Journal\\2026", 2, {"a b.txt"}, {"Old"}, ".txt", ".txt"};
+    ExportFolder folder;
+    folder.title = "Journal\\2026";
+    folder.depth = 2;
+    folder.notes = {"a b.txt"};
+    folder.folders = {"Old"};
     const std::string page = ExportIndexPage(folder);
     EXPECT_NE(page.find("<link rel=\"stylesheet\" href=\"../../markup.css\""), std::string::npos) << page;
     EXPECT_NE(page.find("<li><a href=\"../index.html\">[ . . ]</a></li>\n"
