@@ -213,5 +213,23 @@ TEST_F(NewNoteTest, HelpTwiceAddsTheHelpRootOnce)
     EXPECT_EQ(pw::CurrentPlace().file, "1_help.txt");
 }
 
+TEST_F(NewNoteTest, ARootWhoseAliasBeginsWithHelpDoesNotHideTheHelpRoot)
+{
+    MakeFolder(InFolder("support"));
+    MakeFolder(InFolder("support\\help"));
+    WriteFile(InFolder("support\\help\\1_help.txt"), "How to use the program");
+    notes = InFolder("Desk");
+    MakeFolder(notes);
+    WriteIni(
+        "[General]\r\nRootAutoAddCDrive=0\r\nRootAutoAddMyDocuments=0\r\nRootAutoAddAmbervale=0\r\n"
+        "\r\n[BasicRoots]\r\n" +
+        notes + "=Helpdesk;.txt\r\n");
+    ASSERT_TRUE(Start());
+    Command(CMD_HELP);
+    Pump();
+    EXPECT_EQ(pw::CurrentPlace().alias, "Help");
+    EXPECT_EQ(TextOf(pw::ActiveEditor()), "How to use the program");
+}
+
 }  // namespace
 }  // namespace pwtest
