@@ -28,6 +28,8 @@ public:
     virtual void SetFirstButtons(bool webPageShown) = 0;
     // The mode that, with the extension, picks the viewer.
     virtual ViewMode Mode() = 0;
+    // A new note is ready for typing: Edit mode, keeping the document that is open.
+    virtual void EnterEditMode() = 0;
     // The list width in use: the folder caption is shortened to it.
     virtual int ListWidth() = 0;
 

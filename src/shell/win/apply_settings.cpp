@@ -3,6 +3,9 @@
 
 #include <string>
 
+#include "library/perpetual_notes.h"
+#include "library/win/help.h"
+#include "library/win/perpetual_notes.h"
 #include "library/win/root_list.h"
 #include "settings/win/settings_win.h"
 #include "shell/ids.h"
@@ -16,10 +19,8 @@ namespace {
 
 void EnablePerpetualButtons()
 {
-    for (int i = 0; i < 3; ++i) {
-        const std::string value = Settings().GetString("PerpetualNote" + std::to_string(i + 1), "");
-        EnablePerpetualButton(CMD_PERPETUAL1 + i, !value.empty());
-    }
+    for (int n = 1; n <= kPerpetualNoteCount; ++n)
+        EnablePerpetualButton(CMD_PERPETUAL1 + n - 1, PerpetualNoteAssigned(n));
 }
 
 void ApplyNoteFont()
@@ -45,6 +46,8 @@ void ApplySettings()
 {
     BuildRootsFromSettings();
     RestartAutosaveTimer();
+    LoadPerpetualNotes();
+    LoadHelpPlace();
     EnablePerpetualButtons();
     ApplyNoteFont();
     SetFirstButtons(false);
