@@ -14,6 +14,9 @@ fi
 echo "== Rendering (native, Release)"
 "$bench" || status=1
 
+echo "== Exporting a root of 10,000 notes (native, Release)"
+"$build/bench/tools/pagewick-bench-export" || status=1
+
 echo "== Listing 10,000 files (Windows build under Wine and Xvfb)"
 top=$(cd "$(dirname "$0")/.." && pwd)
 listing="$top/$build/win64/tools/pagewick-listing-bench.exe"

@@ -84,6 +84,7 @@ HWND PagewickTest::Start(const std::string& commandLine, int show)
     options.programFile = folder_ + "pagewick.exe";
     options.commandLine = commandLine;
     options.show = show;
+    options.pageEngine = pageEngine;
     hwnd = pw::StartPagewick(GetModuleHandleA(nullptr), options);
     Pump();
     return hwnd;

@@ -8,6 +8,8 @@
 
 #include <gtest/gtest.h>
 
+#include "render/win/page_engine.h"
+
 namespace pwtest {
 
 struct Box {
@@ -44,6 +46,8 @@ protected:
     // The whole text of a window or control.
     static std::string TextOf(HWND window);
 
+    // The page engine check's answer at the next Start: pages show as on Windows unless a test says otherwise.
+    pw::PageEngine pageEngine = pw::PageEngine::Present;
     std::vector<Box> boxes;  // every message box shown, answered with boxAnswer
     int boxAnswer = IDOK;
     HWND hwnd = nullptr;

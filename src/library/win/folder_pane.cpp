@@ -45,13 +45,13 @@ std::vector<FolderItem> ReadSubfolders(const std::string& folderPath)
 }
 
 // Recomputes the file folder from the folder pane's selection and lists its files.
-void ListFilesOfSelection()
+void ListFilesOfSelection(bool withMessage = true)
 {
     PlaceRecord& place = CurrentPlace();
     const int selected = list_view::Selected(Folders());
     if (selected < 0) {
         place.fileFolder.clear();
-        ListFiles(true);
+        ListFiles(withMessage);
         return;
     }
     const std::string text = list_view::Text(Folders(), selected);
@@ -61,7 +61,7 @@ void ListFilesOfSelection()
         std::string folder;
         if (JoinPath(folder, place.folderPath, text)) place.fileFolder = folder;
     }
-    ListFiles(true);
+    ListFiles(withMessage);
 }
 
 }  // namespace
@@ -112,6 +112,20 @@ void OnFolderSelectionChanged()
     if (list_view::Selected(Folders()) < 0) return;
     ListFilesOfSelection();
     RunIndexFileStep();
+}
+
+void RestoreFolderSelection(const std::string& selectedFolder, bool withMessage)
+{
+    HWND folders = Folders();
+    const int index = selectedFolder.empty() ? -1 : list_view::Find(folders, selectedFolder);
+    {
+        QuietPanes quiet;
+        list_view::ClearSelection(folders);
+        if (index >= 0) list_view::Select(folders, index);
+    }
+    if (index < 0) CurrentPlace().selectedFolder.clear();
+    ClearFiles();
+    ListFilesOfSelection(withMessage);
 }
 
 void ReloadFolderSelection()

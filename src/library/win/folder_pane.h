@@ -1,6 +1,8 @@
 // The folder pane (200) and the current-folder caption (207).
 #pragma once
 
+#include <string>
+
 namespace pw {
 
 // Refills the folder pane with the subfolders of the current root's folder path.
@@ -8,6 +10,9 @@ void ListFolders(bool withMessage);
 void UpdateCaption();
 // The user selected a folder: its files are listed (the parent entry lists the folder path's own files).
 void OnFolderSelectionChanged();
+// Back and the recent notes: selects the named subfolder (none when it is empty or gone, quietly), then
+// recomputes the file folder from it and lists its files.
+void RestoreFolderSelection(const std::string& selectedFolder, bool withMessage);
 // Refresh: close the document and list the files of the folder pane's current selection again (the folder
 // path's own files when nothing is selected).
 void ReloadFolderSelection();

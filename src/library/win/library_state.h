@@ -9,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "library/history.h"
 #include "library/listing.h"
 #include "library/place.h"
 #include "library/roots.h"
@@ -27,6 +28,8 @@ public:
     virtual void SetFirstButtons(bool webPageShown) = 0;
     // The mode that, with the extension, picks the viewer.
     virtual ViewMode Mode() = 0;
+    // A new note is ready for typing: Edit mode, keeping the document that is open.
+    virtual void EnterEditMode() = 0;
     // The list width in use: the folder caption is shortened to it.
     virtual int ListWidth() = 0;
 
@@ -66,6 +69,13 @@ struct FolderWatchState {
     unsigned long long time = 0;
 };
 
+// Where the user has been in this run: the back stack and the place slots, not kept when the program ends.
+struct HistoryState {
+    BackStack back;
+    PlaceSlots slots;
+    PlaceRecord lastRecorded;  // the place most recently put into the recent notes
+};
+
 struct LibraryState {
     LibraryHost* host = nullptr;
     LibraryPanes panes;
@@ -79,6 +89,7 @@ struct LibraryState {
     bool opening = false;  // the open routine is running
     FileDragState drag;
     FolderWatchState watch;
+    HistoryState history;
 };
 
 void AttachLibraryState(LibraryState* state);

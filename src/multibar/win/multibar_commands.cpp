@@ -4,7 +4,7 @@
 
 namespace pw {
 
-// The Multibar interpreter, search, keywords and date templates are not built yet.
+// The Multibar interpreter, search and keywords are not built yet.
 void RunMultibarLine()
 {
     ReportNotAvailable("the Multibar");
@@ -18,11 +18,6 @@ void RunMultibarSecondWay()
 void FindNext()
 {
     ReportNotAvailable("search");
-}
-
-void PasteDate()
-{
-    ReportNotAvailable("date stamps");
 }
 
 void ShowKeywords()

@@ -1,4 +1,4 @@
-// The Multibar's lines, search again and date paste.
+// The Multibar's lines, search again and keywords.
 #pragma once
 
 namespace pw {
@@ -6,7 +6,6 @@ namespace pw {
 void RunMultibarLine();
 void RunMultibarSecondWay();
 void FindNext();
-void PasteDate();
 void ShowKeywords();
 
 }  // namespace pw

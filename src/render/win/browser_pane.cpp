@@ -5,6 +5,7 @@
 #include <mshtml.h>
 
 #include "render/win/browser_host.h"
+#include "render/win/page_engine.h"
 #include "render/win/render_state.h"
 #include "render/win/wide_text.h"
 #include "settings/limits.h"
@@ -215,6 +216,18 @@ std::string WaitForTitleChange(HWND pane)
     return last;
 }
 
+bool TitleArrives(HWND pane, const std::string& expected, int maxReadings)
+{
+    const TitleWait& wait = State().titleWait;
+    auto read = wait.readTitle ? wait.readTitle : DefaultReadTitle;
+    auto pump = wait.pump ? wait.pump : PumpPendingMessages;
+    for (int reading = 0; reading < maxReadings; ++reading) {
+        if (read(pane) == expected) return true;
+        if (!pump(wait.stepMs)) break;
+    }
+    return false;
+}
+
 void ResizePane(HWND pane, int width, int height)
 {
     if (ComPtr<IWebBrowser2> web = WebBrowserOf(pane)) {
@@ -223,6 +236,7 @@ void ResizePane(HWND pane, int width, int height)
     }
     State().lastWidth = width;
     State().lastHeight = height;
+    FitEngineNotice(width, height);
 }
 
 bool LastPaneSize(int& width, int& height)

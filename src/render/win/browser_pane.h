@@ -66,6 +66,10 @@ void SetTitleWait(const TitleWait& wait);
 // in the main window caption and returns it.
 std::string WaitForTitleChange(HWND pane);
 
+// Reads the title (through the same hooks) until it equals the expected one, at most maxReadings times; the
+// caption is left alone. False when it never came.
+bool TitleArrives(HWND pane, const std::string& expected, int maxReadings);
+
 // Copies the selected text of the shown page (frames included) to the clipboard; false when nothing is selected.
 bool CopySelection(HWND pane);
 

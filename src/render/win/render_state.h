@@ -9,6 +9,7 @@
 
 #include "library/place.h"
 #include "render/win/browser_pane.h"
+#include "render/win/page_engine.h"
 #include "render/win/web_view.h"
 
 namespace pw {
@@ -55,9 +56,19 @@ struct WebViewState {
     FileListAccess fileListOverride;
 };
 
+// Whether pages can be shown here, and what the fallback handed to the web browser.
+struct PageEngineState {
+    PageEngine engine = PageEngine::Unknown;
+    std::string probePage;      // the probe's temporary page
+    std::string handedOverFor;  // the note whose page went to the web browser since the pane was last blank
+    HWND notice = nullptr;      // child of the pane, made on first need
+    PageHandOver handOver;      // empty: the "open" verb
+};
+
 struct RenderState {
     BrowserPaneState browser;
     WebViewState view;
+    PageEngineState engine;
 };
 
 void AttachRenderState(RenderState* state);

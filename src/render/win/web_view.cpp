@@ -6,6 +6,7 @@
 #include "render/image_page.h"
 #include "render/page.h"
 #include "render/view_page.h"
+#include "render/win/page_engine.h"
 #include "render/win/render_state.h"
 #include "render/win/render_temp.h"
 #include "settings/text.h"
@@ -144,20 +145,23 @@ void RenderView()
     if (path.empty() || !PathExists(path) || IsFolder(path)) return;
     if (HWND main = RenderArea().browser.mainWindow) SetWindowTextA(main, ShownPlace().file.c_str());
     HWND pane = Pane();
+    bool shown = true;
     switch (KindOf(path)) {
         case ViewKind::ImagePage:
-            ShowImagePage(pane, path);
+            shown = ShowImagePage(pane, path);
             break;
         case ViewKind::ShownDirectly:
             ShowPage(pane, PageKind::ShownDirectly, path);
             break;
         case ViewKind::Rendered: {
             std::string pagePath;
-            if (RenderNotePage(path, pagePath)) ShowPage(pane, PageKind::Rendered, pagePath);
+            shown = RenderNotePage(path, pagePath);
+            if (shown) ShowPage(pane, PageKind::Rendered, pagePath);
             break;
         }
     }
     if (pane) ShowWindow(pane, SW_SHOW);
+    if (shown) AfterPageShown(pane, State().shownAddress, path, ShownPlace().file);
 }
 
 void BlankView()
@@ -167,6 +171,7 @@ void BlankView()
     BrowserCommand(pane, kBrowserStop);
     NavigatePane(pane, "about:blank");
     SetShownPageKind(PageKind::None);
+    ForgetHandedOverPage();
     ShowWindow(pane, SW_HIDE);
     State().host->Relayout();
 }

@@ -70,7 +70,10 @@ bool VersionText(const std::string& programFile, VersionField which, std::string
 // Appends one time-stamped line to "LogFile.log" in the program folder.
 bool Log(const char* format, ...) __attribute__((format(printf, 1, 2)));
 
+// The local time, read once per use. Tests fix the clock with a hook; an empty hook gives the system's again.
 CivilTime LocalNow();
+using ClockHook = std::function<CivilTime()>;
+void SetClockHook(ClockHook hook);
 std::string DocumentsFolder();
 // Starts a process in a new process group; its id, or 0.
 DWORD StartProgram(const std::string& commandLine, int show = SW_SHOWNORMAL);

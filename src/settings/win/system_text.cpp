@@ -2,6 +2,7 @@
 #include <shlobj.h>
 
 #include <cstdio>
+#include <utility>
 #include <vector>
 
 #include "settings/limits.h"
@@ -63,8 +64,25 @@ bool VersionText(const std::string& programFile, VersionField which, std::string
     return true;
 }
 
+namespace {
+
+// Process-wide like the message box hook: a test seam that outlives any main window.
+ClockHook& Clock()
+{
+    static ClockHook hook;
+    return hook;
+}
+
+}  // namespace
+
+void SetClockHook(ClockHook hook)
+{
+    Clock() = std::move(hook);
+}
+
 CivilTime LocalNow()
 {
+    if (Clock()) return Clock()();
     SYSTEMTIME st;
     GetLocalTime(&st);
     return {st.wYear, st.wMonth, st.wDay, st.wHour, st.wMinute, st.wSecond};

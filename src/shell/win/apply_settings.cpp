@@ -3,6 +3,9 @@
 
 #include <string>
 
+#include "library/perpetual_notes.h"
+#include "library/win/help.h"
+#include "library/win/perpetual_notes.h"
 #include "library/win/root_list.h"
 #include "notes/win/note_font.h"
 #include "settings/win/settings_win.h"
@@ -17,10 +20,8 @@ namespace {
 
 void EnablePerpetualButtons()
 {
-    for (int i = 0; i < 3; ++i) {
-        const std::string value = Settings().GetString("PerpetualNote" + std::to_string(i + 1), "");
-        EnablePerpetualButton(CMD_PERPETUAL1 + i, !value.empty());
-    }
+    for (int n = 1; n <= kPerpetualNoteCount; ++n)
+        EnablePerpetualButton(CMD_PERPETUAL1 + n - 1, PerpetualNoteAssigned(n));
 }
 
 }  // namespace
@@ -29,6 +30,8 @@ void ApplySettings()
 {
     BuildRootsFromSettings();
     RestartAutosaveTimer();
+    LoadPerpetualNotes();
+    LoadHelpPlace();
     EnablePerpetualButtons();
     // The editors no longer use a font it replaces.
     if (HFONT font = ApplyNoteFont()) Main().noteFont.reset(font);

@@ -11,13 +11,15 @@
 #include "library/win/history.h"
 #include "library/win/library_state.h"
 #include "library/win/library_view.h"
+#include "library/win/new_note.h"
+#include "library/win/perpetual_notes.h"
 #include "library/win/root_list.h"
+#include "multibar/win/date_paste.h"
 #include "multibar/win/multibar_commands.h"
 #include "notes/win/counters.h"
 #include "notes/win/document.h"
 #include "notes/win/editing.h"
 #include "notes/win/markup_command.h"
-#include "notes/win/new_note.h"
 #include "render/win/web_view.h"
 #include "settings/win/messages.h"
 #include "settings/win/settings_win.h"
@@ -155,10 +157,11 @@ void OnMultibarSecond(int)
 
 void OnF5(int)
 {
-    if (GetFocus() != Main().panes.multibar && WebViewerCurrent())
+    HWND focus = GetFocus();
+    if (focus != Main().panes.multibar && WebViewerCurrent())
         BrowserRefresh();
     else
-        PasteDate();
+        PasteDate(focus);
 }
 
 void OnFindNext(int)
@@ -182,6 +185,7 @@ void OnSlot(int id)
 
 void OnPerpetual(int id)
 {
+    SaveIfModified();
     OpenPerpetualNote(id);
 }
 void OnWordWrap(int)

@@ -4,6 +4,7 @@
 #include "library/win/folder_watch.h"
 #include "library/win/library_state.h"
 #include "shell/win/layout_win.h"
+#include "shell/win/mode.h"
 #include "shell/win/toolbar.h"
 #include "shell/win/viewer_menu.h"
 
@@ -118,6 +119,11 @@ void MainWindow::SetFirstButtons(bool webPageShown)
 ViewMode MainWindow::Mode()
 {
     return mode;
+}
+
+void MainWindow::EnterEditMode()
+{
+    if (mode != ViewMode::Edit) ToggleMode(true);
 }
 
 int MainWindow::ListWidth()

@@ -124,6 +124,7 @@ private:
     void NoteFileWriting() override;
     void SetFirstButtons(bool webPageShown) override;
     ViewMode Mode() override;
+    void EnterEditMode() override;
     int ListWidth() override;
 
     WindowHandle window_;

@@ -4,6 +4,7 @@
 
 #include "notes/win/editor_pane.h"
 #include "render/win/browser_pane.h"
+#include "render/win/page_engine.h"
 #include "settings/win/handles.h"
 #include "settings/win/settings_win.h"
 #include "shell/ids.h"
@@ -73,6 +74,7 @@ bool CreatePanes(HWND main)
     p.editWrap = CreateEditor(IDW_EDIT_WRAP, true);
     p.caption = Child("STATIC", "", WS_VISIBLE | SS_NOTIFY | SS_LEFTNOWORDWRAP, IDW_CAPTION);
     p.browser = CreateBrowserPane(main);
+    StartPageEngineProbe(p.browser);
     p.sheet = Child(WC_LISTVIEWA, "", WS_TABSTOP | LVS_REPORT | LVS_SINGLESEL | LVS_SHOWSELALWAYS, IDW_SHEET,
                     WS_EX_CLIENTEDGE);
     p.multibar = Child("EDIT", "", WS_VISIBLE | WS_BORDER | ES_AUTOHSCROLL, IDW_MULTIBAR);

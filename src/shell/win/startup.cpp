@@ -70,6 +70,7 @@ HWND StartPagewick(HINSTANCE instance, const StartOptions& options)
     g_window = std::make_unique<MainWindow>(instance);
     MainWindow& main = *g_window;
     SetProgramQuitting(false);
+    SetPageEngineAnswer(options.pageEngine);
 
     MigrateSettingsFile();
     Settings().OnWriteFailure(ReportSettingsWriteFailure);

@@ -5,12 +5,16 @@
 
 #include <string>
 
+#include "render/win/page_engine.h"
+
 namespace pw {
 
 struct StartOptions {
     std::string programFile;  // empty: the running module; tests give a program folder of their own
     std::string commandLine;
     int show = SW_SHOWDEFAULT;
+    // Whether the browser control can show pages; Unknown lets the program find out (tests answer instead).
+    PageEngine pageEngine = PageEngine::Unknown;
 };
 
 // Runs the start-up steps up to the message loop; returns the main window, or null when it cannot be made.

@@ -2,6 +2,7 @@
 
 #include <string>
 
+#include "library/win/perpetual_notes.h"
 #include "settings/text.h"
 #include "settings/win/handles.h"
 #include "settings/win/settings_win.h"
@@ -69,10 +70,8 @@ const char* PerpetualTooltip(int index)
     static const char* const kUnset[] = {"Perpetual note 1\nAssign note using Configure -> Perpetual Notes",
                                          "Perpetual note 2\nAssign note using Configure -> Perpetual Notes",
                                          "Perpetual note 3\nAssign note using Configure -> Perpetual Notes"};
-    const std::string key = "PerpetualNote" + std::to_string(index + 1);
-    std::string path = Settings().GetString(key, "");
-    if (path.empty()) return kUnset[index];
-    Main().tooltipText = FileNameOf(path);
+    if (!PerpetualNoteAssigned(index + 1)) return kUnset[index];
+    Main().tooltipText = PerpetualNoteFile(index + 1);
     return Main().tooltipText.c_str();
 }
 
