@@ -78,8 +78,10 @@ TEST_F(EditingTest, MarkupChangesTheSelectionSavesAndIsUndoneInOneStep)
     TypeAtEnd(" and");
     Command(CMD_CTRL_L);
     EXPECT_EQ(EditorText(), "a word here more and* * *\r\n");
-    PressCtrlZ();
+    pw::SetModified(false);
+    pw::RunEditorCommand(CMD_EDIT_UNDO);  // the menu's Undo is the same step
     EXPECT_EQ(EditorText(), "a word here more and");
+    EXPECT_TRUE(pw::NoteModified());
 }
 
 TEST_F(EditingTest, HeadersUnderlineTheCaretLineOrTheSelection)
@@ -126,8 +128,14 @@ TEST_F(EditingTest, MarkupDoesNothingWhenTheNoteWasReloadedOrIsReadOnly)
 
     ClickFile("zero.txt");
     Select(0, 2);
-    Markup(CMD_MARKUP_BOLD);
-    EXPECT_EQ(pw::LastStatusText(), "zero.txt is open read-only: nothing was changed");
+    for (int id : {CMD_MARKUP_BOLD, CMD_MARKUP_HEADER, CMD_EDIT_PASTE_TEXT, CMD_EDIT_CUT}) {
+        pw::StatusText("");
+        Markup(id);
+        EXPECT_EQ(pw::LastStatusText(), "zero.txt is open read-only: nothing was changed") << id;
+    }
+    EXPECT_FALSE(pw::InsertDroppedText("http://a.org"));
+    EXPECT_FALSE(pw::InsertImageLink("p.png"));
+    EXPECT_FALSE(pw::NoteModified());
     EXPECT_EQ(EditorText(), "ab");
     EXPECT_EQ(ReadFile(Note("zero.txt")), std::string("ab\0cd", 5));
 }
@@ -291,6 +299,16 @@ TEST_F(EditingTest, TheNoteMenuItemsComeWithTheNoteAndGoWithIt)
         {901, "-"},
     };
     EXPECT_EQ(NoteMenuItems(), expected);
+
+    // Opening the menu: the items that act on the selection are enabled only while there is one.
+    HMENU tools = GetSubMenu(GetMenu(hwnd), 1);
+    for (bool selection : {false, true}) {
+        Select(0, selection ? 2 : 0);
+        SendMessageA(hwnd, WM_INITMENUPOPUP, reinterpret_cast<WPARAM>(tools), 1);
+        for (UINT id : {CMD_LAUNCH_ASSOCIATED, CMD_MAIL_TO_SELECTED, CMD_MAIL_SELECTED_BODY}) {
+            EXPECT_EQ((GetMenuState(tools, id, MF_BYCOMMAND) & MF_GRAYED) == 0, selection) << id;
+        }
+    }
     pw::CloseDocument();
     EXPECT_TRUE(NoteMenuItems().empty());
     EXPECT_EQ(GetMenuState(GetMenu(hwnd), CMD_WORD_COUNT, MF_BYCOMMAND), static_cast<UINT>(-1));
