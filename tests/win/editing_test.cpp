@@ -140,6 +140,21 @@ TEST_F(EditingTest, MarkupDoesNothingWhenTheNoteWasReloadedOrIsReadOnly)
     EXPECT_EQ(ReadFile(Note("zero.txt")), std::string("ab\0cd", 5));
 }
 
+TEST_F(EditingTest, ASelectionOfAThousandCharactersTakesNoMarkup)
+{
+    StartWithNotes({{"a.txt", std::string(1000, 'x')}});
+    ClickFile("a.txt");
+    Select(0, 1000);
+    Markup(CMD_MARKUP_BOLD);
+    EXPECT_EQ(pw::LastStatusText(), "Markup takes a selection of at most 999 characters");
+    Select(500, 500);  // a header would underline the whole line
+    Command(CMD_HEADER_RULE);
+    EXPECT_EQ(EditorText(), std::string(1000, 'x'));
+    Select(1, 1000);
+    Markup(CMD_MARKUP_ITALICS);
+    EXPECT_EQ(EditorText(), "x *" + std::string(999, 'x') + "* ") << "999 still take it";
+}
+
 TEST_F(EditingTest, TheEditorsContextMenuRunsTheChosenCommand)
 {
     StartWithNotes({{"a.txt", "text"}});

@@ -96,6 +96,9 @@ bool ApplyMarkup(int id)
     request.header.width = [&font](std::string_view s) { return font.Width(s); };
 
     const MarkupEdit edit = PlanMarkup(request);
+    if (!edit.handled && edit.select.end - edit.select.start >= kMarkupSelectionLimit) {
+        StatusMessage("Markup takes a selection of at most %d characters", static_cast<int>(kMarkupSelectionLimit - 1));
+    }
     if (!edit.replacement) return edit.handled;
     if (!FitsEditor(editor, edit.select, edit.replacement->size(), "Markup")) return true;
     SendMessageA(editor, EM_SETSEL, edit.select.start, edit.select.end);
