@@ -25,8 +25,9 @@ const UpperTable& AsciiUpperTable()
     return table;
 }
 
-// Horspool over the mapped bytes: the skip table is built from the mapped term, so each window of the text is
-// compared from its last byte backwards and a mismatch usually skips the term's whole length.
+// Horspool over the mapped bytes. The skip table is indexed by the text's own bytes (the mapping folded into
+// it), and the term's last byte skips 0: the hot loop is one lookup per window of the text, and a window is
+// compared only when its last byte fits.
 std::ptrdiff_t ContainsNoCase(std::string_view text, std::string_view term, const UpperTable& upper)
 {
     const std::size_t m = term.size();
@@ -35,19 +36,27 @@ std::ptrdiff_t ContainsNoCase(std::string_view text, std::string_view term, cons
     if (m > n) return -1;
     std::string key(m, '\0');
     for (std::size_t i = 0; i < m; ++i) key[i] = static_cast<char>(upper[At(term, i)]);
+    std::size_t mappedSkip[256];
+    for (std::size_t& skip : mappedSkip) skip = m;
+    for (std::size_t i = 0; i + 1 < m; ++i) mappedSkip[static_cast<unsigned char>(key[i])] = m - 1 - i;
+    // After a failed comparison the window moves as far as the last byte allows anywhere else in the term.
+    const std::size_t lastShift = mappedSkip[static_cast<unsigned char>(key[m - 1])];
+    mappedSkip[static_cast<unsigned char>(key[m - 1])] = 0;
     std::size_t skip[256];
-    for (std::size_t& s : skip) s = m;
-    for (std::size_t i = 0; i + 1 < m; ++i) skip[static_cast<unsigned char>(key[i])] = m - 1 - i;
-    const unsigned char last = static_cast<unsigned char>(key[m - 1]);
+    for (int b = 0; b < 256; ++b) skip[b] = mappedSkip[upper[b]];
+    const unsigned char* bytes = reinterpret_cast<const unsigned char*>(text.data());
+    const std::size_t lastStart = n - m;
     std::size_t pos = 0;
-    while (pos + m <= n) {
-        const unsigned char tail = upper[At(text, pos + m - 1)];
-        if (tail == last) {
-            std::size_t i = m - 1;
-            while (i > 0 && upper[At(text, pos + i - 1)] == static_cast<unsigned char>(key[i - 1])) --i;
-            if (i == 0) return static_cast<std::ptrdiff_t>(pos);
+    while (pos <= lastStart) {
+        const std::size_t step = skip[bytes[pos + m - 1]];
+        if (step != 0) {
+            pos += step;
+            continue;
         }
-        pos += skip[tail];
+        std::size_t i = m - 1;
+        while (i > 0 && upper[bytes[pos + i - 1]] == static_cast<unsigned char>(key[i - 1])) --i;
+        if (i == 0) return static_cast<std::ptrdiff_t>(pos);
+        pos += lastShift;
     }
     return -1;
 }

@@ -50,6 +50,33 @@ TEST(SearchTextTest, TheAsciiTableMatchesTheCLocaleForEveryByte)
     }
 }
 
+// The skipping search against the plainest one, over texts and terms of a small alphabet where partial
+// matches, repeats and matches at both ends are common.
+TEST(SearchTextTest, AgreesWithAPlainSearchOnManyTexts)
+{
+    const UpperTable& up = AsciiUpperTable();
+    auto plain = [&](const std::string& text, const std::string& term) -> std::ptrdiff_t {
+        for (std::size_t p = 0; p + term.size() <= text.size(); ++p) {
+            std::size_t i = 0;
+            while (i < term.size() &&
+                   up[static_cast<unsigned char>(text[p + i])] == up[static_cast<unsigned char>(term[i])])
+                ++i;
+            if (i == term.size()) return static_cast<std::ptrdiff_t>(p);
+        }
+        return -1;
+    };
+    unsigned seed = 7;
+    auto next = [&] { return (seed = seed * 1103515245u + 12345u) >> 16; };
+    const char alphabet[] = "abAB";
+    for (int round = 0; round < 20000; ++round) {
+        std::string text(next() % 24, 'a');
+        for (char& c : text) c = alphabet[next() % 4];
+        std::string term(1 + next() % 5, 'a');
+        for (char& c : term) c = alphabet[next() % 4];
+        ASSERT_EQ(ContainsNoCase(text, term, up), plain(text, term)) << text << " / " << term;
+    }
+}
+
 TEST(SearchTextTest, ZeroBytesAndHighBytesAreOrdinaryBytes)
 {
     const std::string text("x\0y\xe9Z", 5);

@@ -1,6 +1,12 @@
 // pagewick-cli search: the files of a folder that the program's folder search opens, in the order it opens
 // them, found by the same walk over the same file list order (names sorted without regard to case, the
 // program's own ".fw" files left out).
+#if !defined(_WIN32)
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+#endif
+
 #include <cstdio>
 #include <string>
 #include <string_view>
@@ -35,7 +41,8 @@ std::vector<std::string> ListedFiles(const fs::path& folder)
     return names;
 }
 
-// The file's bytes read in one go; nullopt when it cannot be opened (no hit, no message).
+#if defined(_WIN32)
+// The file's bytes read in one go; nullopt when it cannot be opened or read (no hit, no message).
 std::optional<std::string> ReadListed(const fs::path& path)
 {
     std::FILE* file = std::fopen(path.string().c_str(), "rb");
@@ -49,6 +56,32 @@ std::optional<std::string> ReadListed(const fs::path& path)
     if (failed) return std::nullopt;
     return bytes;
 }
+#else
+// The file's bytes read in one go into a string of its size, never through a link; nullopt when it cannot
+// be opened or read (no hit, no message).
+std::optional<std::string> ReadListed(const fs::path& path)
+{
+    const int file = ::open(path.c_str(), O_RDONLY | O_NOFOLLOW | O_CLOEXEC);
+    if (file < 0) return std::nullopt;
+    std::optional<std::string> bytes;
+    struct stat info {};
+    if (::fstat(file, &info) == 0 && S_ISREG(info.st_mode)) {
+        std::string text(static_cast<std::size_t>(info.st_size), '\0');
+        std::size_t done = 0;
+        bool failed = false;
+        while (done < text.size()) {
+            const ssize_t got = ::read(file, text.data() + done, text.size() - done);
+            if (got < 0) failed = true;
+            if (got <= 0) break;
+            done += static_cast<std::size_t>(got);
+        }
+        text.resize(done);
+        if (!failed) bytes = std::move(text);
+    }
+    ::close(file);
+    return bytes;
+}
+#endif
 
 }  // namespace
 
