@@ -26,11 +26,14 @@ MainWindow::MainWindow(HINSTANCE instance) : instance(instance)
     AttachNotesState(&notes);
     library.host = this;
     AttachLibraryState(&library);
+    multibar.host = this;
+    AttachMultibarState(&multibar);
 }
 
 MainWindow::~MainWindow()
 {
     window_.reset();
+    AttachMultibarState(nullptr);
     AttachLibraryState(nullptr);
     AttachNotesState(nullptr);
     AttachRenderState(nullptr);
@@ -124,6 +127,11 @@ ViewMode MainWindow::Mode()
 void MainWindow::EnterEditMode()
 {
     if (mode != ViewMode::Edit) ToggleMode(true);
+}
+
+void MainWindow::SwitchToEditMode()
+{
+    EnsureEditMode();
 }
 
 int MainWindow::ListWidth()
