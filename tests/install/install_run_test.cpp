@@ -200,5 +200,19 @@ TEST(InstallRunTest, UninstallKeepsTheUsersNotesAndLooseFiles)
     EXPECT_FALSE(box.RegistryKeyExists());
 }
 
+TEST(InstallRunTest, UninstallStartedOutsideAnInstallationDeletesNothingThere)
+{
+    Sandbox box;
+    box.Write("dl\\Install.exe", "installer stand-in");
+    box.Write("dl\\Pagewick.ini", "a settings file someone keeps here");
+    box.installer.state.uninstall = true;
+    RunUninstall(box.installer, nullptr);
+    ASSERT_EQ(box.warnings.size(), 1u);
+    EXPECT_NE(box.warnings[0].find("No Pagewick installation was found in " + box.Path("dl")), std::string::npos)
+        << box.warnings[0];
+    EXPECT_EQ(box.Read("dl\\Install.exe"), "installer stand-in");
+    EXPECT_EQ(box.Read("dl\\Pagewick.ini"), "a settings file someone keeps here");
+}
+
 }  // namespace
 }  // namespace inst::test

@@ -40,6 +40,13 @@ void RemoveGroup(const std::string& programs, RunReport& report)
 void RemoveProgramFiles(Installer& installer, HWND owner, RunReport& report)
 {
     const std::string programFolder = InstallerFolder(installer.targets);
+    // Started from anywhere else (a download folder), the installer's folder is no program folder: touch
+    // nothing in it.
+    if (!FileExists(In(programFolder, kManifestFile)) && !FileExists(In(programFolder, kProgramFile))) {
+        installer.hooks.warn(
+            owner, "No Pagewick installation was found in " + programFolder + ".\n\nNothing was deleted there.");
+        return;
+    }
     const std::vector<std::string> manifest =
         ParseManifest(ReadWholeFile(In(programFolder, kManifestFile)).value_or(""));
     const UninstallPlan plan = PlanUninstall(ListTree(programFolder), manifest);
