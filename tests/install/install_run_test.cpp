@@ -145,6 +145,25 @@ TEST(InstallRunTest, FailuresAreToldInOneMessageAtTheEnd)
     EXPECT_EQ(box.Read("pf\\Pagewick\\Pagewick.exe"), "program v2");
 }
 
+TEST(InstallRunTest, ADamagedEntryStopsTheExtractionAndIsToldAtTheEnd)
+{
+    Sandbox box;
+    std::string zip = ZipBytes(ReleaseEntries());
+    const std::size_t css = zip.find("body { margin: 1em; }");
+    ASSERT_NE(css, std::string::npos);
+    zip[css] = 'B';  // the entry's checksum no longer matches
+    box.Write("dl\\pagewick-0.1.0.zip", zip);
+    box.Write("dl\\Install.exe", "installer stand-in");
+    const RunReport report = RunInstall(box.installer, nullptr);
+
+    ASSERT_EQ(box.warnings.size(), 1u);
+    EXPECT_NE(box.warnings[0].find("damaged"), std::string::npos) << box.warnings[0];
+    EXPECT_NE(box.warnings[0].find("markup.css"), std::string::npos) << box.warnings[0];
+    EXPECT_EQ(box.Read("pf\\Pagewick\\Pagewick.exe"), "program v2");  // written before the damage
+    EXPECT_FALSE(box.Exists("pf\\Pagewick\\support\\help"));          // extraction stopped there
+    EXPECT_EQ(box.RegistryValue("DisplayName"), "Pagewick");          // the remaining steps still ran
+}
+
 // Installs, then makes the installer run from the program folder as the registered command does.
 void InstallForUninstall(Sandbox& box)
 {

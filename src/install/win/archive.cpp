@@ -137,9 +137,10 @@ ExtractResult ExtractArchive(const std::string& archive, const std::string& prog
             return result;
         }
         if (!planned.folder) {
+            // Listed before writing: a file cut short by a damaged entry is still ours to remove.
+            result.files.push_back(planned.path);
             result.error = WriteCurrentEntry(zip.get(), info, target);
             if (!result.ok()) return result;
-            result.files.push_back(planned.path);
         }
         status = unzGoToNextFile(zip.get());
     }

@@ -13,7 +13,7 @@ namespace inst {
 bool ReadEntryNames(const std::string& archive, std::vector<std::string>& names);
 
 struct ExtractResult {
-    std::vector<std::string> files;  // written files, relative to the program folder
+    std::vector<std::string> files;  // files written (or begun), relative to the program folder
     std::string error;               // the first failure; extraction stops there
     bool ok() const { return error.empty(); }
 };
