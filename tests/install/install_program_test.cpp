@@ -15,7 +15,8 @@ struct Started {
     HWND window = nullptr;
 };
 
-// Finds the installer's main window of the given process, waiting for it to come up.
+// Finds the installer's main window of the given process, waiting for it to come up. It is shown only once
+// its dialog is set up: a window found before that is still being made.
 HWND WindowOf(DWORD processId)
 {
     for (int tries = 0; tries < 300; ++tries) {
@@ -23,7 +24,7 @@ HWND WindowOf(DWORD processId)
         while ((window = FindWindowExA(nullptr, window, "installclass", "Install Pagewick")) != nullptr) {
             DWORD owner = 0;
             GetWindowThreadProcessId(window, &owner);
-            if (owner == processId) return window;
+            if (owner == processId && IsWindowVisible(window)) return window;
         }
         Sleep(100);
     }

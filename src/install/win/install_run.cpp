@@ -117,6 +117,7 @@ RunReport RunInstall(Installer& installer, HWND owner)
 {
     RunReport report;
     const std::string programFolder = ProgramFolder(installer);
+    const bool folderIsNew = !FolderExists(programFolder);
     if (programFolder.empty() || !CreateFolderTree(programFolder)) {
         report.stopped = true;
         installer.hooks.warn(owner, "Cannot create the program folder " + programFolder + ": " +
@@ -126,7 +127,11 @@ RunReport RunInstall(Installer& installer, HWND owner)
     const std::string installerFolder = InstallerFolder(installer.targets);
     installer.state.archivePath = FindFirstMatch(installerFolder, kArchivePattern);
     if (!installer.state.archivePath.empty()) {
-        if (!Unpack(installer, programFolder, owner, report)) return report;
+        if (!Unpack(installer, programFolder, owner, report)) {
+            // A refused archive leaves no trace: the folder made for it goes again (only when still empty).
+            if (folderIsNew) RemoveDirectoryA(programFolder.c_str());
+            return report;
+        }
         DeleteFileA(installer.state.archivePath.c_str());
     }
     if (!installer.state.licenceFile.empty()) DeleteFileA(installer.state.licenceFile.c_str());
