@@ -2,6 +2,8 @@
 // procedure below does the work). Pages are child dialogs placed below the picture, one at a time.
 #include "install/win/install_window.h"
 
+#include <memory>
+
 #include "install/install_names.h"
 #include "install/win/install_run.h"
 #include "install/win/pages.h"
@@ -130,8 +132,10 @@ INT_PTR CALLBACK InstallDialogProc(HWND window, UINT message, WPARAM wParam, LPA
     WindowState* state = StateOf(window);
     switch (message) {
         case WM_INITDIALOG: {
-            state = new WindowState;
-            state->installer = reinterpret_cast<Installer*>(lParam);
+            // The window owns its state from here until WM_DESTROY.
+            auto owned = std::make_unique<WindowState>();
+            owned->installer = reinterpret_cast<Installer*>(lParam);
+            state = owned.release();
             SetWindowLongPtrA(window, DWLP_USER, reinterpret_cast<LONG_PTR>(state));
             MakeUnderlinedFont(window, *state);
             const HICON icon = LoadIconA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDI_INSTALL));
@@ -162,10 +166,9 @@ INT_PTR CALLBACK InstallDialogProc(HWND window, UINT message, WPARAM wParam, LPA
             return TRUE;
         case WM_DESTROY:
             if (state) {
-                const bool quit = state->installer->quitOnClose;
+                const std::unique_ptr<WindowState> dropped(state);
                 SetWindowLongPtrA(window, DWLP_USER, 0);
-                delete state;
-                if (quit) PostQuitMessage(0);
+                if (dropped->installer->quitOnClose) PostQuitMessage(0);
             }
             return TRUE;
         default:
