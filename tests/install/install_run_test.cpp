@@ -82,11 +82,15 @@ TEST(InstallRunTest, InstallingOverAnInstallationKeepsItsSettings)
     Sandbox box;
     box.Write("pf\\Pagewick\\Pagewick.ini", "[General]\r\nMine=1\r\n");
     box.Write("pf\\Pagewick\\Pagewick.exe", "program v1");
+    box.Write("pf\\Ferrowind\\Ferrowind.ini", "[General]\r\nOld=1\r\n");
+    box.answerUseOldSettings = true;
     box.PutRelease(ReleaseEntries());
     RunInstall(box.installer, nullptr);
     EXPECT_EQ(box.Read("pf\\Pagewick\\Pagewick.ini"), "[General]\r\nMine=1\r\n");
     EXPECT_EQ(box.Read("pf\\Pagewick\\Pagewick.exe"), "program v2");
+    // Settings in use are never replaced by the earlier product's: the question is not even asked.
     EXPECT_EQ(box.oldSettingsAsked, 0);
+    EXPECT_EQ(box.Read("pf\\Ferrowind\\Ferrowind.ini"), "[General]\r\nOld=1\r\n");
 }
 
 TEST(InstallRunTest, OldSettingsAreTakenOverOnYesAndLeftOnNo)

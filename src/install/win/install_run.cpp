@@ -28,14 +28,16 @@ void RecordManifest(const std::string& programFolder, const std::vector<std::str
 void PrepareSettings(Installer& installer, const std::string& programFolder, HWND owner, RunReport& report)
 {
     const std::string settings = In(programFolder, kSettingsFile);
+    // A reinstall keeps the user's settings; the earlier product's are offered only to a folder without any,
+    // so taking them over never overwrites settings in use.
+    if (FileExists(settings)) return;
     const std::string& old = installer.targets.oldSettingsFile;
     if (!old.empty() && FileExists(old) && installer.hooks.useOldSettings(owner)) {
-        if (!MoveFileExA(old.c_str(), settings.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_COPY_ALLOWED))
+        if (!MoveFileExA(old.c_str(), settings.c_str(), MOVEFILE_COPY_ALLOWED))
             report.failures.push_back("cannot move " + old + " to " + settings + ": " +
                                       SystemErrorText(GetLastError()));
         return;
     }
-    if (FileExists(settings)) return;  // a reinstall keeps the user's settings
     const std::string defaults = In(programFolder, kDefaultSettingsFile);
     if (!CopyFileA(defaults.c_str(), settings.c_str(), TRUE))
         report.failures.push_back("cannot copy " + defaults + " to " + settings + ": " +
