@@ -82,6 +82,23 @@
 #define CMD_HEADER_RULE 40055
 #define CMD_SUBHEADER_RULE 40056
 
+/* The note editor's own context menu: the editor handles these itself; they never reach the command table */
+#define CMD_EDIT_SELECT_ALL 177
+#define CMD_EDIT_UNDO 199
+#define CMD_EDIT_CUT 768
+#define CMD_EDIT_COPY 769
+#define CMD_EDIT_PASTE_TEXT 33794
+#define CMD_EDIT_PASTE_IMAGE 33795
+#define CMD_EDIT_LAUNCH 33796
+#define CMD_MARKUP_BOLD 29697
+#define CMD_MARKUP_PAGE_LINK 29698
+#define CMD_MARKUP_HEADER 29699
+#define CMD_MARKUP_SUBHEADER 29700
+#define CMD_MARKUP_WEB_LINK 29701
+#define CMD_MARKUP_ITALICS 29702
+#define CMD_MARKUP_STRIKE 29703
+#define CMD_MARKUP_LINE 29704
+
 /* Dialog keys */
 #define CMD_ENTER 1
 #define CMD_ESCAPE 2

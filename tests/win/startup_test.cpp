@@ -270,7 +270,6 @@ TEST_F(StartupTest, CommandsWithoutTheirOwnerYetSaySo)
         {CMD_PERPETUAL1, "Perpetual note 1 is not assigned: use Configure -> Perpetual Notes"},
         {CMD_FIND_NEXT, "Not available in this version yet: search"},
         {CMD_KEYWORDS, "Not available in this version yet: keywords"},
-        {CMD_WORD_COUNT, "Not available in this version yet: the word count"},
     };
     for (const auto& c : cases) {
         pw::StatusText("");

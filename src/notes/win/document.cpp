@@ -117,6 +117,7 @@ std::string EditorText()
 
 void ClearCounts()
 {
+    NotesArea().counters.wordsCounted = false;  // the next release counts at once
     HWND bar = Panes().statusBar;
     if (!bar) return;
     for (int field : {1, 2}) SendMessageA(bar, SB_SETTEXTA, field, reinterpret_cast<LPARAM>(""));

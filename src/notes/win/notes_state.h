@@ -4,6 +4,7 @@
 
 #include <windows.h>
 
+#include <functional>
 #include <string>
 
 #include "library/place.h"
@@ -41,6 +42,14 @@ struct NotePanes {
     HWND statusBar = nullptr;  // null without a status bar; fields 2 and 3 hold the counts
 };
 
+// The status bar's counters: which are shown (read once at start-up) and when the words were last counted.
+struct CounterState {
+    bool showCharCount = true;  // NoteShowCharCount: "Ch %d" in field 2
+    bool showWordCount = true;  // NoteShowWordCount: "Wd %d" in field 3
+    bool wordsCounted = false;  // since the note was loaded
+    DWORD wordsCountedAt = 0;   // tick count of that count
+};
+
 struct NotesState {
     DocumentHost* host = nullptr;
     NotePanes panes;
@@ -53,6 +62,12 @@ struct NotesState {
     // loop, and the folder watch and autosave ticks that arrive meanwhile must neither ask again nor write
     // further copies.
     bool askingAboutChange = false;
+    CounterState counters;
+    // Test seams: the clock of the word counter (GetTickCount), and the system's "open" verb for Launch
+    // Associated (ShellExecuteA), which returns false with the system error when it fails.
+    std::function<DWORD()> tickCount;
+    std::function<bool(const std::string& target, DWORD& error)> openWithSystem;
+    std::function<HANDLE(UINT format)> clipboardData;  // GetClipboardData
 };
 
 void AttachNotesState(NotesState* state);

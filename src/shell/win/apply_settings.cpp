@@ -7,6 +7,7 @@
 #include "library/win/help.h"
 #include "library/win/perpetual_notes.h"
 #include "library/win/root_list.h"
+#include "notes/win/note_font.h"
 #include "settings/win/settings_win.h"
 #include "shell/ids.h"
 #include "shell/win/main_window.h"
@@ -23,23 +24,6 @@ void EnablePerpetualButtons()
         EnablePerpetualButton(CMD_PERPETUAL1 + n - 1, PerpetualNoteAssigned(n));
 }
 
-void ApplyNoteFont()
-{
-    const std::string face = Settings().GetString("NoteFont", "");
-    if (face.empty()) return;
-    LOGFONTA font{};
-    font.lfHeight = Settings().GetInt("NoteFontSize", 0);
-    font.lfWeight = FW_NORMAL;
-    font.lfCharSet = DEFAULT_CHARSET;
-    lstrcpynA(font.lfFaceName, face.c_str(), 32);
-    HFONT created = CreateFontIndirectA(&font);
-    if (!created) return;
-    MainWindow& main = Main();
-    for (HWND editor : {main.panes.editNoWrap, main.panes.editWrap})
-        SendMessageA(editor, WM_SETFONT, reinterpret_cast<WPARAM>(created), TRUE);
-    main.noteFont.reset(created);  // the editors no longer use the one it replaces
-}
-
 }  // namespace
 
 void ApplySettings()
@@ -49,7 +33,8 @@ void ApplySettings()
     LoadPerpetualNotes();
     LoadHelpPlace();
     EnablePerpetualButtons();
-    ApplyNoteFont();
+    // The editors no longer use a font it replaces.
+    if (HFONT font = ApplyNoteFont()) Main().noteFont.reset(font);
     SetFirstButtons(false);
 }
 

@@ -16,8 +16,10 @@
 #include "library/win/root_list.h"
 #include "multibar/win/date_paste.h"
 #include "multibar/win/multibar_commands.h"
+#include "notes/win/counters.h"
 #include "notes/win/document.h"
 #include "notes/win/editing.h"
+#include "notes/win/markup_command.h"
 #include "render/win/web_view.h"
 #include "settings/win/messages.h"
 #include "settings/win/settings_win.h"
@@ -90,8 +92,11 @@ void OnSaveOrForward(int)
 
 void OnSaveKey(int)
 {
-    // Save leaves the place without a push: only a modified note is written.
-    if (TextViewerCurrent()) SaveIfModified();
+    // Save leaves the place without a push: only a modified note is written. The word counter then
+    // describes the file as saved.
+    if (!TextViewerCurrent()) return;
+    SaveIfModified();
+    RefreshWordCounter(true);
 }
 
 void OnNewNote(int)
@@ -123,17 +128,17 @@ void OnCtrlL(int)
     if (CurrentViewer() == kSpreadsheetViewer)
         SheetCommand(618);
     else if (TextViewerCurrent())
-        InsertMarkupRule(29704);
+        ApplyMarkup(CMD_MARKUP_LINE);
 }
 
 void OnHeaderRule(int)
 {
-    if (TextViewerCurrent()) InsertMarkupRule(29699);
+    if (TextViewerCurrent()) ApplyMarkup(CMD_MARKUP_HEADER);
 }
 
 void OnSubheaderRule(int)
 {
-    if (TextViewerCurrent()) InsertMarkupRule(29700);
+    if (TextViewerCurrent()) ApplyMarkup(CMD_MARKUP_SUBHEADER);
 }
 
 void OnInsertRow(int)

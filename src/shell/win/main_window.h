@@ -75,8 +75,6 @@ public:
 
     bool useStatusBar = false;  // read once at start-up
     bool expertMode = false;
-    bool showCharCount = true;
-    bool showWordCount = true;
     int statusHeight = 0;
 
     ViewMode mode = ViewMode::Edit;

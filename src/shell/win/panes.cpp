@@ -2,6 +2,7 @@
 
 #include <commctrl.h>
 
+#include "notes/win/editor_pane.h"
 #include "render/win/browser_pane.h"
 #include "render/win/page_engine.h"
 #include "settings/win/handles.h"
@@ -141,8 +142,11 @@ void AttachPaneTooltips()
     AddTooltip(p.tooltip, p.folders, "Folder List");
 }
 
-// The editors' focus is tracked through their EN_SETFOCUS and EN_KILLFOCUS notifications; their own keys
-// and context menus, and the Multibar's, arrive with the editing commands.
-void HookEditorsAndMultibar() {}
+// The editors' focus is tracked through their EN_SETFOCUS and EN_KILLFOCUS notifications; their keys, mouse
+// buttons and context menu are their own. The Multibar's own handling arrives with the Multibar.
+void HookEditorsAndMultibar()
+{
+    HookEditors(Main().panes.editNoWrap, Main().panes.editWrap);
+}
 
 }  // namespace pw

@@ -146,11 +146,12 @@ void SetUpStatusBar()
         RECT bar;
         GetWindowRect(main.panes.statusBar, &bar);
         main.statusHeight = bar.bottom - bar.top;
-        main.showCharCount = Settings().GetBoolDefaultTrue("NoteShowCharCount");
-        main.showWordCount = Settings().GetBoolDefaultTrue("NoteShowWordCount");
+        CounterState& counters = main.notes.counters;
+        counters.showCharCount = Settings().GetBoolDefaultTrue("NoteShowCharCount");
+        counters.showWordCount = Settings().GetBoolDefaultTrue("NoteShowWordCount");
         target.statusBar = main.panes.statusBar;
-        target.countsShown[0] = main.showCharCount;
-        target.countsShown[1] = main.showWordCount;
+        target.countsShown[0] = counters.showCharCount;
+        target.countsShown[1] = counters.showWordCount;
     } else {
         main.statusHeight = 0;
     }
