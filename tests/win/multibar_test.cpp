@@ -10,6 +10,7 @@
 #include "library/win/library_state.h"
 #include "multibar/dialog_ids.h"
 #include "multibar/search_text.h"
+#include "multibar/win/keyword_search.h"
 #include "multibar/win/keywords_dialog.h"
 #include "multibar/win/multibar_commands.h"
 #include "multibar/win/multibar_state.h"
@@ -146,6 +147,19 @@ TEST_F(MultibarTest, WithoutNameHitsAFileIsFoundByItsContentOnly)
     EXPECT_EQ(pw::LastStatusText(), "Search term not found");
 }
 
+TEST_F(MultibarTest, AFileThatCannotBeReadIsNoHitAndNoBox)
+{
+    StartLibrary({{"a.txt", "apple"}, {"b.txt", "nothing"}, {"c.txt", "apple"}});
+    // Held open without sharing by another writer: the search cannot read it.
+    HANDLE held =
+        CreateFileA(Note("a.txt").c_str(), GENERIC_READ | GENERIC_WRITE, 0, nullptr, OPEN_EXISTING, 0, nullptr);
+    ASSERT_NE(held, INVALID_HANDLE_VALUE);
+    Run("?d apple");
+    CloseHandle(held);
+    EXPECT_EQ(Where(), "c.txt 0-5");
+    EXPECT_TRUE(boxes.empty());
+}
+
 TEST_F(MultibarTest, AFolderSearchLeavesViewModeAndAMissSaysSo)
 {
     StartLibrary({{"a.txt", "x"}, {"b.wki", "y"}});
@@ -228,6 +242,19 @@ TEST_F(MultibarTest, KeywordsAreAddedFoundAndCleared)
     EXPECT_NE(ReadFile(Note("a.txt.fw")).find("keywords=\r\n"), std::string::npos);
     Run("?k ome");
     EXPECT_EQ(pw::LastStatusText(), "Keyword 'ome' not found");
+}
+
+TEST_F(MultibarTest, AKeywordWithLineBreaksStaysOneValueOfTheInfoFile)
+{
+    StartLibrary({{"a.txt", "a"}});
+    ClickFile("a.txt");
+    // Straight to the keyword code: the one-line edit control may drop line breaks before it.
+    pw::AddKeywordFromMultibar("kw x\r\n[General]\r\nFileName=elsewhere");
+    const std::string info = ReadFile(Note("a.txt.fw"));
+    EXPECT_EQ(info.find("\nFileName="), std::string::npos) << info;
+    EXPECT_EQ(info.find("\n[General]", 1), std::string::npos) << info;
+    EXPECT_EQ(ReadFile(IniPath()).find("\nFileName="), std::string::npos);
+    EXPECT_NE(info.find("keywords=x  [General]  FileName=elsewhere"), std::string::npos) << info;
 }
 
 TEST_F(MultibarTest, AKeywordWithoutKnownKeywordsStaysInTheFileAlone)
