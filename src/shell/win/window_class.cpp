@@ -213,7 +213,7 @@ void InitialiseMainWindow()
     ClearAlwaysOnTopMark();
     LimitEditors();
     SetCaptionFont();
-    HookEditorsAndMultibar();
+    HookNoteEditors();
     HookMultibar(main.panes.multibar);
     if (!main.expertMode) AttachPaneTooltips();
     LayoutMainWindow();
