@@ -1,5 +1,5 @@
 #!/usr/bin/env bash
-# Runs the benchmarks of a build folder (make bench builds BUILD/bench in Release and BUILD/win64).
+# Runs the benchmarks of a build folder (make bench builds BUILD/bench and BUILD/win64-bench, both Release).
 # usage: run-bench.sh BUILD
 set -eu
 build=${1:?usage: run-bench.sh BUILD}
@@ -29,8 +29,8 @@ run_under_wine() {
     '$top/scripts/wine-cleanup.sh'; exit \$code"
 }
 echo "== Listing 10,000 files (Windows build under Wine and Xvfb)"
-run_under_wine "$top/$build/win64/tools/pagewick-listing-bench.exe" || status=1
+run_under_wine "$top/$build/win64-bench/tools/pagewick-listing-bench.exe" || status=1
 echo "== Folder search over 10,000 notes (Windows build under Wine and Xvfb)"
-run_under_wine "$top/$build/win64/tools/pagewick-search-bench.exe" || status=1
+run_under_wine "$top/$build/win64-bench/tools/pagewick-search-bench.exe" || status=1
 
 exit $status
