@@ -1,0 +1,74 @@
+#include "sheet/sheet_order.h"
+
+#include <algorithm>
+#include <string_view>
+
+#include "library/listing.h"
+#include "settings/text.h"
+#include "sheet/sheet_model.h"
+
+namespace pw {
+namespace {
+
+std::string_view TextOf(const Sheet& sheet, std::size_t dataRow, std::size_t column)
+{
+    return sheet.CellText(sheet.FirstDataRow() + dataRow, column).value_or(std::string_view());
+}
+
+}  // namespace
+
+std::vector<std::size_t> SortedOrder(const Sheet& sheet, std::size_t column, bool descending, bool blankAtBottom)
+{
+    std::vector<std::size_t> order(sheet.DataRowCount());
+    for (std::size_t i = 0; i < order.size(); ++i) order[i] = i;
+    std::stable_sort(order.begin(), order.end(), [&](std::size_t x, std::size_t y) {
+        const std::string_view a = TextOf(sheet, x, column);
+        const std::string_view b = TextOf(sheet, y, column);
+        if (blankAtBottom && a.empty() != b.empty()) return b.empty();
+        const int c = CompareNoCase(a, b);
+        return descending ? c > 0 : c < 0;
+    });
+    return order;
+}
+
+int SheetGrouping::GroupFor(std::string_view text)
+{
+    const std::string_view name = text.empty() ? std::string_view(kNoGroupName) : text;
+    for (const SheetGroup& group : groups) {
+        if (EqualsNoCase(group.name, name)) return group.id;
+    }
+    const int id = kFirstGroupId + static_cast<int>(groups.size());
+    groups.push_back({std::string(name), id});
+    return id;
+}
+
+const SheetGroup* SheetGrouping::Find(int id) const
+{
+    for (const SheetGroup& group : groups) {
+        if (group.id == id) return &group;
+    }
+    return nullptr;
+}
+
+std::vector<std::size_t> SheetGrouping::RowsByGroup() const
+{
+    // Ids are handed out in order of first appearance, so ordering by id orders by group.
+    std::vector<std::size_t> rows(groupOfRow.size());
+    for (std::size_t i = 0; i < rows.size(); ++i) rows[i] = i;
+    std::stable_sort(rows.begin(), rows.end(),
+                     [&](std::size_t a, std::size_t b) { return groupOfRow[a] < groupOfRow[b]; });
+    return rows;
+}
+
+SheetGrouping GroupRows(const Sheet& sheet, std::size_t column)
+{
+    SheetGrouping grouping;
+    grouping.column = column;
+    grouping.groupOfRow.reserve(sheet.DataRowCount());
+    for (std::size_t i = 0; i < sheet.DataRowCount(); ++i) {
+        grouping.groupOfRow.push_back(grouping.GroupFor(TextOf(sheet, i, column)));
+    }
+    return grouping;
+}
+
+}  // namespace pw
