@@ -66,7 +66,8 @@ private:
     std::string Cell()
     {
         std::size_t first = pos_;
-        while (first < text_.size() && text_[first] == ' ') ++first;
+        // Blanks before an opening quote are skipped, unless the blank is the delimiter itself.
+        while (delimiter_ != ' ' && first < text_.size() && text_[first] == ' ') ++first;
         std::string cell;
         if (first < text_.size() && text_[first] == kQuote) {
             pos_ = first + 1;
@@ -120,6 +121,11 @@ bool NeedsQuotes(std::string_view text, char delimiter)
 
 }  // namespace
 
+bool UsableDelimiter(char delimiter)
+{
+    return delimiter != kQuote && delimiter != '\r' && delimiter != '\n' && delimiter != '\0';
+}
+
 CsvTable ParseCsv(std::string_view bytes, char delimiter, bool checkForMark)
 {
     CsvTable table;
@@ -137,7 +143,11 @@ CsvTable ParseCsv(std::string_view bytes, char delimiter, bool checkForMark)
 
 std::string QuoteCell(std::string_view text, char delimiter)
 {
-    if (!NeedsQuotes(text, delimiter)) return std::string(text);
+    return NeedsQuotes(text, delimiter) ? Quoted(text) : std::string(text);
+}
+
+std::string Quoted(std::string_view text)
+{
     std::string out;
     out.reserve(text.size() + 2);
     out.push_back(kQuote);
@@ -158,7 +168,12 @@ std::string CsvText(const std::vector<std::vector<std::string>>& rows, std::size
         const std::size_t cells = row.size() > columnCount ? row.size() : columnCount;
         for (std::size_t c = 0; c < cells; ++c) {
             if (c > 0) out.push_back(delimiter);
-            if (c < row.size()) out.append(QuoteCell(row[c], delimiter));
+            if (c >= row.size()) continue;
+            // A first cell that begins with the mark's bytes is quoted, or the next read would take them for
+            // the mark and drop them.
+            const bool first = &row == &rows.front() && c == 0;
+            out.append(first && !withMark && row[c].starts_with(kUtf8Mark) ? Quoted(row[c])
+                                                                           : QuoteCell(row[c], delimiter));
         }
         out.append("\r\n");
     }

@@ -5,6 +5,7 @@
 #include "settings/ini_file.h"
 #include "settings/settings_store.h"
 #include "settings/text.h"
+#include "sheet/csv.h"
 
 namespace pw {
 namespace {
@@ -46,7 +47,7 @@ SheetSettings ReadSheetSettings(const SettingsStore& settings)
 {
     SheetSettings out;
     const std::string delimiter = settings.GetString("SpreadSheetDelimiter", ",");
-    out.delimiter = delimiter.empty() ? ',' : delimiter.front();
+    out.delimiter = delimiter.empty() || !UsableDelimiter(delimiter.front()) ? ',' : delimiter.front();
     out.checkForMark = settings.GetBoolDefaultTrue("CheckForBOM");
     out.neverSort = settings.GetBoolDefaultFalse("SSNeverSort");
     out.makeBackups = settings.GetBoolDefaultTrue("SSMakeChangeBackups");

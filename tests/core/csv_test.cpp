@@ -72,6 +72,12 @@ TEST(CsvTest, ByteOrderMarkAndDelimiter)
                                 "a",
                                 "b"}}));
     EXPECT_EQ(ParseCsv("a,b;c\r\n", ';', true).rows, (Rows{{"a,b", "c"}}));
+    // With a blank as the delimiter, blanks before a quote are cells, not padding.
+    const Rows spaced = {{"a", "", "b c"}};
+    EXPECT_EQ(ParseCsv(CsvText(spaced, 3, ' ', false), ' ', true).rows, spaced);
+    EXPECT_FALSE(UsableDelimiter('"'));
+    EXPECT_FALSE(UsableDelimiter('\n'));
+    EXPECT_TRUE(UsableDelimiter('\t'));
 }
 
 TEST(CsvTest, WritesRowsAsFileBytes)
