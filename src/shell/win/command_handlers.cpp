@@ -24,6 +24,7 @@
 #include "settings/win/messages.h"
 #include "settings/win/settings_win.h"
 #include "sheet/win/sheet_commands.h"
+#include "sheet/win/sheet_document.h"
 #include "shell/ids.h"
 #include "shell/win/layout_win.h"
 #include "shell/win/main_window.h"
@@ -94,6 +95,10 @@ void OnSaveKey(int)
 {
     // Save leaves the place without a push: only a modified note is written. The word counter then
     // describes the file as saved.
+    if (CurrentViewer() == kSpreadsheetViewer) {
+        SaveSheet();
+        return;
+    }
     if (!TextViewerCurrent()) return;
     SaveIfModified();
     RefreshWordCounter(true);

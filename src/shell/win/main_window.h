@@ -12,6 +12,7 @@
 #include "render/win/render_state.h"
 #include "settings/win/handles.h"
 #include "settings/win/messages.h"
+#include "sheet/win/sheet_state.h"
 #include "shell/view_mode.h"
 
 namespace pw {
@@ -43,8 +44,8 @@ struct SplitterDrag {
 };
 
 // The areas reach the main window only through the narrow host interfaces it implements: WebViewHost
-// (render/win), DocumentHost (notes/win) and LibraryHost (library/win).
-class MainWindow final : public WebViewHost, public DocumentHost, public LibraryHost {
+// (render/win), DocumentHost (notes/win), LibraryHost (library/win) and SheetHost (sheet/win).
+class MainWindow final : public WebViewHost, public DocumentHost, public LibraryHost, public SheetHost {
 public:
     explicit MainWindow(HINSTANCE instance);
     // Destroys the window (and with it every pane) before the state the panes' last messages still reach.
@@ -108,6 +109,7 @@ public:
     RenderState render;
     NotesState notes;
     LibraryState library;
+    SheetState sheet;
 
 private:
     // WebViewHost, DocumentHost and LibraryHost: the areas reach these through their interfaces only.
@@ -126,6 +128,12 @@ private:
     ViewMode Mode() override;
     void EnterEditMode() override;
     int ListWidth() override;
+    std::string SheetFilePath() override;
+    bool InViewMode() override;
+    std::string InfoFileOf(const std::string& path) override;
+    std::string InfoFolder() override;
+    void OpenNoteLink(const std::string& name) override;
+    void OpenWebLink(const std::string& address) override;
 
     WindowHandle window_;
 };
