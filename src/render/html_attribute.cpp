@@ -13,4 +13,23 @@ void AppendAttributeValue(std::string& out, std::string_view value, char quote)
     out.append(value);
 }
 
+void AppendHtmlText(std::string& out, std::string_view text)
+{
+    for (char c : text) {
+        switch (c) {
+            case '<':
+                out += "&lt;";
+                break;
+            case '>':
+                out += "&gt;";
+                break;
+            case '&':
+                out += "&amp;";
+                break;
+            default:
+                out += c;
+        }
+    }
+}
+
 }  // namespace pw

@@ -8,6 +8,8 @@ extern "C" {
 #include "markdown.h"
 }
 
+#include "render/html_attribute.h"
+
 namespace pw {
 namespace {
 
@@ -75,21 +77,7 @@ bool StartsAtMargin(std::string_view text, std::size_t pos)
 void AppendEscaped(std::string_view text, std::string& out)
 {
     out += "<pre>";
-    for (char c : text) {
-        switch (c) {
-            case '<':
-                out += "&lt;";
-                break;
-            case '>':
-                out += "&gt;";
-                break;
-            case '&':
-                out += "&amp;";
-                break;
-            default:
-                out += c;
-        }
-    }
+    AppendHtmlText(out, text);
     out += "</pre>\n";
 }
 

@@ -23,25 +23,6 @@ bool HasExtension(const List& list, std::string_view extension)
     return false;
 }
 
-void AppendHtmlText(std::string& out, std::string_view text)
-{
-    for (char c : text) {
-        switch (c) {
-            case '&':
-                out += "&amp;";
-                break;
-            case '<':
-                out += "&lt;";
-                break;
-            case '>':
-                out += "&gt;";
-                break;
-            default:
-                out += c;
-        }
-    }
-}
-
 // A file name as a relative address: what a browser would read as a delimiter is escaped.
 void AppendPathAddress(std::string& out, std::string_view name)
 {

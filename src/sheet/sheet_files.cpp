@@ -10,11 +10,6 @@
 namespace pw {
 namespace {
 
-constexpr std::string_view kSheetExtension = ".csv";
-constexpr std::string_view kNewSheetBase = "New Spreadsheet";
-constexpr int kNewSheetTries = 9999;
-constexpr int kNewSheetSize = 5;
-
 bool ReadFlag(const std::optional<std::string>& value, int fallback)
 {
     if (!value || value->empty()) return fallback != 0;
@@ -89,35 +84,6 @@ std::vector<int> ParseWidths(std::string_view text)
         widths.push_back(std::atoi(item.c_str()));
     }
     return widths;
-}
-
-std::optional<std::string> NewSheetName(std::string_view requested,
-                                        const std::function<bool(const std::string&)>& taken)
-{
-    std::string base(requested);
-    for (std::size_t i = 0; i + kSheetExtension.size() <= base.size(); ++i) {
-        if (EqualsNoCase(std::string_view(base).substr(i, kSheetExtension.size()), kSheetExtension)) {
-            base.resize(i);
-            break;
-        }
-    }
-    if (base.empty()) base = kNewSheetBase;
-    std::string name = base + std::string(kSheetExtension);
-    for (int n = 1; taken(name); ++n) {
-        if (n > kNewSheetTries) return std::nullopt;
-        name = base + "_" + std::to_string(n) + std::string(kSheetExtension);
-    }
-    return name;
-}
-
-std::string NewSheetText()
-{
-    std::string row;
-    for (int c = 0; c < kNewSheetSize; ++c) row += c == 0 ? "\"\"" : ",\"\"";
-    row += "\r\n";
-    std::string out;
-    for (int r = 0; r < kNewSheetSize; ++r) out += row;
-    return out;
 }
 
 }  // namespace pw

@@ -1,8 +1,7 @@
-// What a sheet keeps beside its file: the rotating backups, the per-file settings and the name of a new sheet.
+// What a sheet keeps beside its file: the rotating backups and the per-file settings.
 #pragma once
 
 #include <cstddef>
-#include <functional>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -58,12 +57,5 @@ SheetLayout OpenLayout(const SheetSettings& settings, std::optional<std::string_
 // "ColumnWidths": pixel widths joined by "," without blanks; entries that are no number read as 0.
 std::string WidthsText(const std::vector<int>& widths);
 std::vector<int> ParseWidths(std::string_view text);
-
-// The name of a new sheet: the requested name with any ".csv" and what follows cut off (or "New Spreadsheet"),
-// ".csv" appended, and "%s_%d.csv" counting from 1 while the name is taken. nullopt when no free name is found.
-std::optional<std::string> NewSheetName(std::string_view requested,
-                                        const std::function<bool(const std::string&)>& taken);
-// A new sheet's file: 5 rows of 5 empty quoted cells.
-std::string NewSheetText();
 
 }  // namespace pw

@@ -7,6 +7,7 @@
 #include "settings/settings_store.h"
 #include "sheet/cell_links.h"
 #include "sheet/csv.h"
+#include "sheet/new_sheet.h"
 #include "sheet/sheet_files.h"
 #include "sheet/sheet_model.h"
 #include "sheet/sheet_order.h"
@@ -201,22 +202,12 @@ TEST(SheetTest, SettingsAndLayout)
     EXPECT_EQ(ParseWidths(""), (std::vector<int>{}));
 }
 
-TEST(SheetTest, NewSheetNamesAndFile)
+// The new sheet's file opens as 5 rows of 5 empty cells.
+TEST(SheetTest, NewSheetFileReadsAsFiveByFive)
 {
-    std::set<std::string> taken;
-    auto isTaken = [&](const std::string& name) { return taken.count(name) != 0; };
-    EXPECT_EQ(NewSheetName("", isTaken), "New Spreadsheet.csv");
-    EXPECT_EQ(NewSheetName("Plan", isTaken), "Plan.csv");
-    EXPECT_EQ(NewSheetName("Plan.CSV", isTaken), "Plan.csv");
-    taken = {"Plan.csv", "Plan_1.csv"};
-    EXPECT_EQ(NewSheetName("Plan", isTaken), "Plan_2.csv");
-    taken = {"Plan.csv"};
-    EXPECT_EQ(NewSheetName("Plan.csv", isTaken), "Plan_1.csv");
-    EXPECT_EQ(NewSheetName("x", [](const std::string&) { return true; }), std::nullopt);
-    const std::string text = NewSheetText();
-    EXPECT_EQ(text.substr(0, 16), "\"\",\"\",\"\",\"\",\"\"\r\n");
-    const CsvTable table = ParseCsv(text, ',', true);
+    const CsvTable table = ParseCsv(EmptySheetText(), ',', true);
     EXPECT_EQ(table.rows, Rows(5, std::vector<std::string>(5)));
+    EXPECT_EQ(table.columnCount, 5u);
 }
 
 TEST(SheetTest, LinksInACell)

@@ -7,6 +7,8 @@
 #include <sstream>
 
 #include "library/win/file_pane.h"
+#include "library/win/folder_pane.h"
+#include "library/win/list_view.h"
 #include "settings/win/messages.h"
 #include "shell/ids.h"
 #include "shell/win/main_window.h"
@@ -129,6 +131,22 @@ void PagewickTest::ClickFile(const std::string& name)
     click.hdr.code = NM_CLICK;
     SendMessageA(hwnd, WM_NOTIFY, IDW_FILES, reinterpret_cast<LPARAM>(&click));
     Pump();
+}
+
+void PagewickTest::SelectFolder(const std::string& name)
+{
+    HWND folders = pw::Main().panes.folders;
+    const int index = pw::list_view::Find(folders, name);
+    ASSERT_GE(index, 0) << name;
+    pw::list_view::Select(folders, index);
+    pw::OnFolderSelectionChanged();
+    Pump();
+}
+
+std::string PagewickTest::SelectedIn(HWND list)
+{
+    const int index = pw::list_view::Selected(list);
+    return index < 0 ? std::string() : pw::list_view::Text(list, index);
 }
 
 std::string PagewickTest::TextOf(HWND window)

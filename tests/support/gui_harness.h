@@ -43,6 +43,10 @@ protected:
     void Command(int id);
     // Selects the file in the file pane and clicks it, as the user does.
     void ClickFile(const std::string& name);
+    // Selects the folder in the folder pane as a click does (its files are listed).
+    void SelectFolder(const std::string& name);
+    // The text of a list view's selected item ("" when none).
+    static std::string SelectedIn(HWND list);
     // The whole text of a window or control.
     static std::string TextOf(HWND window);
 

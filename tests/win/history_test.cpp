@@ -55,23 +55,6 @@ protected:
         Pump();
     }
 
-    void SelectFolder(const std::string& name)
-    {
-        HWND folders = pw::Main().panes.folders;
-        const int index = pw::list_view::Find(folders, name);
-        ASSERT_GE(index, 0) << name;
-        pw::list_view::Select(folders, index);
-        pw::OnFolderSelectionChanged();
-        Pump();
-    }
-
-    std::string SelectedFolder()
-    {
-        HWND folders = pw::Main().panes.folders;
-        const int index = pw::list_view::Selected(folders);
-        return index < 0 ? std::string() : pw::list_view::Text(folders, index);
-    }
-
     // The File menu's items from the first recent note to Exit: text and command.
     std::vector<std::pair<std::string, int>> RecentItems()
     {
@@ -187,7 +170,7 @@ TEST_F(HistoryTest, RecentNotesAndBackRestoreRootFolderAndFile)
     Command(6002);
     Pump();
     EXPECT_EQ(OpenFile(), "w.txt");
-    EXPECT_EQ(SelectedFolder(), "Work");
+    EXPECT_EQ(SelectedIn(pw::Main().panes.folders), "Work");
     // Leaving a.txt put it at the top: o.txt is now the second.
     ASSERT_EQ(RecentItems()[1], (std::pair<std::string, int>{"o.txt", 6002}));
     Command(6002);
@@ -199,11 +182,11 @@ TEST_F(HistoryTest, RecentNotesAndBackRestoreRootFolderAndFile)
     Back();
     EXPECT_EQ(pw::CurrentPlace().alias, "Notes");
     EXPECT_EQ(TextOf(pw::Main().panes.roots), "Notes");
-    EXPECT_EQ(SelectedFolder(), "Work");
+    EXPECT_EQ(SelectedIn(pw::Main().panes.folders), "Work");
     EXPECT_EQ(OpenFile(), "w.txt");
     EXPECT_EQ(EditorText(), "note w.txt");
     Back();
-    EXPECT_EQ(SelectedFolder(), "");
+    EXPECT_EQ(SelectedIn(pw::Main().panes.folders), "");
     EXPECT_EQ(OpenFile(), "a.txt");
     EXPECT_EQ(EditorText(), "note a.txt");
 }

@@ -44,22 +44,6 @@ protected:
         ASSERT_TRUE(Start());
     }
 
-    void SelectFolder(const std::string& name)
-    {
-        HWND folders = pw::Main().panes.folders;
-        const int index = pw::list_view::Find(folders, name);
-        ASSERT_GE(index, 0) << name;
-        pw::list_view::Select(folders, index);
-        pw::OnFolderSelectionChanged();
-        Pump();
-    }
-
-    std::string SelectedIn(HWND list)
-    {
-        const int index = pw::list_view::Selected(list);
-        return index < 0 ? std::string() : pw::list_view::Text(list, index);
-    }
-
     void SetMode(pw::ViewMode mode)
     {
         if (pw::Main().mode != mode) Command(CMD_TOGGLE_MODE);

@@ -14,6 +14,7 @@
 #include "sheet/win/cell_editor.h"
 #include "sheet/win/sheet_commands.h"
 #include "sheet/win/sheet_document.h"
+#include "sheet/win/sheet_search.h"
 #include "sheet/win/sheet_state.h"
 #include "sheet/win/sheet_view.h"
 #include "shell/ids.h"
@@ -305,6 +306,54 @@ TEST_F(SheetTest, BracketLinkOpensOrCreatesItsNote)
     EXPECT_TRUE(Exists(Path("Plan.txt")));
     EXPECT_EQ(pw::Main().library.currentViewer, pw::kTextViewer);
     EXPECT_FALSE(pw::SheetOpen());
+}
+
+TEST_F(SheetTest, NewSpreadsheetFromTheMenuIsAnEmptyFiveByFiveSheetInEditMode)
+{
+    StartWith("a.csv", "x\r\n");
+    if (pw::Main().mode != pw::ViewMode::View) Command(CMD_TOGGLE_MODE);
+    Command(CMD_NEW_SHEET);
+    const std::string row = "\"\",\"\",\"\",\"\",\"\"\r\n";
+    EXPECT_EQ(ReadFile(Path("New Spreadsheet.csv")), row + row + row + row + row);
+    EXPECT_EQ(pw::CurrentPlace().file, "New Spreadsheet.csv");
+    EXPECT_EQ(pw::Main().mode, pw::ViewMode::Edit);
+    ASSERT_TRUE(pw::SheetOpen());
+    EXPECT_EQ(LineCount(), 5);
+    EXPECT_EQ(State().cursorLine, 0);
+    EXPECT_EQ(State().cursorColumn, 1);
+    EXPECT_FALSE(State().sheet.layout.columnsNotSortable);
+    Command(CMD_NEW_SHEET);
+    EXPECT_EQ(pw::CurrentPlace().file, "New Spreadsheet_1.csv");
+    // Nothing was edited: the first new sheet is as it was written.
+    EXPECT_EQ(ReadFile(Path("New Spreadsheet.csv")), row + row + row + row + row);
+}
+
+TEST_F(SheetTest, FindInSheetGoesRowByRowAndStopsAtTheEnd)
+{
+    StartWith("f.csv", "a,Key\r\nkey2,b\r\n");
+    ASSERT_TRUE(pw::SheetCellSearch("KEY", false));
+    EXPECT_EQ(State().cursorLine, 0);
+    EXPECT_EQ(State().cursorColumn, 2);
+    ASSERT_TRUE(pw::SheetCellSearch("key", true));
+    EXPECT_EQ(State().cursorLine, 1);
+    EXPECT_EQ(State().cursorColumn, 1);
+    EXPECT_FALSE(pw::SheetCellSearch("key", true));
+    EXPECT_TRUE(pw::SheetCellSearch("key", false));
+    EXPECT_EQ(State().cursorLine, 0);
+}
+
+TEST_F(SheetTest, AFailedSaveSaysWhyAndKeepsTheEdits)
+{
+    StartWith("ro.csv", "a,b\r\n");
+    EditTo(0, 1, "new", VK_RETURN);
+    SetFileAttributesA(Path("ro.csv").c_str(), FILE_ATTRIBUTE_READONLY);
+    Command(CMD_SAVE_KEY);
+    EXPECT_EQ(pw::LastStatusText().rfind("Error saving spreadsheet file: ", 0), 0u) << pw::LastStatusText();
+    EXPECT_TRUE(State().sheet.isModified);
+    EXPECT_EQ(ReadFile(Path("ro.csv")), "a,b\r\n");
+    SetFileAttributesA(Path("ro.csv").c_str(), FILE_ATTRIBUTE_NORMAL);
+    Command(CMD_SAVE_KEY);
+    EXPECT_EQ(ReadFile(Path("ro.csv")), "new,b\r\n");
 }
 
 }  // namespace

@@ -20,6 +20,7 @@ int WikiVerb(std::span<char* const> args);
 int ExportVerb(std::span<char* const> args);
 int DateVerb(std::span<char* const> args);
 int CsvVerb(std::span<char* const> args);
+int SearchVerb(std::span<char* const> args);
 
 inline constexpr Verb kVerbs[] = {
     {"render", "render FILE [--settings INI]   the page View mode shows for FILE", RenderVerb},
@@ -27,6 +28,8 @@ inline constexpr Verb kVerbs[] = {
     {"export", "export ROOT OUT [--settings INI]  every note of ROOT as static pages in OUT", ExportVerb},
     {"date", "date TEMPLATE [--at YYYY-MM-DDTHH:MM:SS]  the template expanded now or at that local time", DateVerb},
     {"csv", "csv FILE [--delimiter C]       the rows and cells the spreadsheet reads from FILE, as JSON", CsvVerb},
+    {"search", "search FOLDER TERM [--no-names]  the files a folder search opens, in the order it opens them",
+     SearchVerb},
 };
 
 }  // namespace pwcli

@@ -300,10 +300,4 @@ void ShowSheetContextMenu(POINT screen)
     TrackPopupMenu(menu.get(), TPM_LEFTALIGN | TPM_RIGHTBUTTON, screen.x, screen.y, 0, state.mainWindow, nullptr);
 }
 
-// New spreadsheets are made by the library, which owns the folder and the file list.
-void NewSheet(bool)
-{
-    ReportNotAvailable("new spreadsheets");
-}
-
 }  // namespace pw

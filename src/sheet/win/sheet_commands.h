@@ -7,7 +7,6 @@
 
 namespace pw {
 
-void NewSheet(bool focusSheet);
 // The table's context-menu commands, 607 to 622.
 void SheetCommand(int id);
 void ToggleSheetTitleRow();

@@ -4,6 +4,7 @@
 #include "sheet/win/sheet_document.h"
 
 #include <string>
+#include <utility>
 
 #include "settings/settings_store.h"
 #include "settings/text.h"
@@ -87,10 +88,16 @@ void SetSheetModified(bool modified)
     SetTitle(text);
 }
 
+void OpenNextSheetAsNew()
+{
+    SheetArea().nextOpenIsNew = true;
+}
+
 bool OpenSheet(bool newSheet)
 {
     SheetState& state = SheetArea();
     if (state.opening) return false;
+    newSheet = newSheet || std::exchange(state.nextOpenIsNew, false);
     state.opening = true;
     CloseSheet();
     const std::string path = state.host->SheetFilePath();

@@ -11,6 +11,8 @@ void CloseSheet();
 // Writes a modified sheet back; true when the file was written. An unedited sheet is never written.
 bool SaveSheet();
 void SetSheetModified(bool modified);
+// The next open is of a sheet just created (the file list opens it as any other file).
+void OpenNextSheetAsNew();
 bool SheetOpen();
 // Closes the sheet with its current layout and opens the same file again (after a layout change).
 void ReopenSheet();

@@ -45,6 +45,7 @@ struct SheetState {
     Sheet sheet;
     std::vector<ViewLine> lines;  // what the view shows, top to bottom
     bool opening = false;
+    bool nextOpenIsNew = false;
     // The cell cursor: a view line and a data column (1-based); line -1 when no line is current.
     int cursorLine = -1;
     int cursorColumn = 1;

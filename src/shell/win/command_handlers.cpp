@@ -16,6 +16,7 @@
 #include "library/win/root_list.h"
 #include "multibar/win/date_paste.h"
 #include "multibar/win/multibar_commands.h"
+#include "multibar/win/search.h"
 #include "notes/win/counters.h"
 #include "notes/win/document.h"
 #include "notes/win/editing.h"
@@ -115,9 +116,9 @@ void OnNewNoteKey(int)
     NewNote();
 }
 
-void OnNewSheet(int id)
+void OnNewSheet(int)
 {
-    NewSheet(id == CMD_NEW_SHEET_KEY);
+    NewSpreadsheet("");
 }
 
 void OnBackKey(int)
@@ -217,9 +218,9 @@ void OnCharCount(int)
 {
     ShowCharacterCount();
 }
-void OnKeywords(int)
+void OnKeywords(int id)
 {
-    ShowKeywords();
+    ShowKeywords(id);
 }
 
 void OnPrint(int)

@@ -34,12 +34,15 @@ MainWindow::MainWindow(HINSTANCE instance) : instance(instance)
     AttachLibraryState(&library);
     sheet.host = this;
     AttachSheetState(&sheet);
+    multibar.host = this;
+    AttachMultibarState(&multibar);
 }
 
 MainWindow::~MainWindow()
 {
     window_.reset();
     AttachSheetState(nullptr);
+    AttachMultibarState(nullptr);
     AttachLibraryState(nullptr);
     AttachNotesState(nullptr);
     AttachRenderState(nullptr);
@@ -133,6 +136,11 @@ ViewMode MainWindow::Mode()
 void MainWindow::EnterEditMode()
 {
     if (mode != ViewMode::Edit) ToggleMode(true);
+}
+
+void MainWindow::SwitchToEditMode()
+{
+    EnsureEditMode();
 }
 
 int MainWindow::ListWidth()

@@ -8,6 +8,7 @@
 #include <string>
 
 #include "library/win/library_state.h"
+#include "multibar/win/multibar_state.h"
 #include "notes/win/notes_state.h"
 #include "render/win/render_state.h"
 #include "settings/win/handles.h"
@@ -44,8 +45,13 @@ struct SplitterDrag {
 };
 
 // The areas reach the main window only through the narrow host interfaces it implements: WebViewHost
-// (render/win), DocumentHost (notes/win), LibraryHost (library/win) and SheetHost (sheet/win).
-class MainWindow final : public WebViewHost, public DocumentHost, public LibraryHost, public SheetHost {
+// (render/win), DocumentHost (notes/win), LibraryHost (library/win), SheetHost (sheet/win) and MultibarHost
+// (multibar/win).
+class MainWindow final : public WebViewHost,
+                         public DocumentHost,
+                         public LibraryHost,
+                         public SheetHost,
+                         public MultibarHost {
 public:
     explicit MainWindow(HINSTANCE instance);
     // Destroys the window (and with it every pane) before the state the panes' last messages still reach.
@@ -110,6 +116,7 @@ public:
     NotesState notes;
     LibraryState library;
     SheetState sheet;
+    MultibarState multibar;
 
 private:
     // WebViewHost, DocumentHost and LibraryHost: the areas reach these through their interfaces only.
@@ -134,6 +141,7 @@ private:
     std::string InfoFolder() override;
     void OpenNoteLink(const std::string& name) override;
     void OpenWebLink(const std::string& address) override;
+    void SwitchToEditMode() override;
 
     WindowHandle window_;
 };

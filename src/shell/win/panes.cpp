@@ -75,8 +75,8 @@ bool CreatePanes(HWND main)
     p.caption = Child("STATIC", "", WS_VISIBLE | SS_NOTIFY | SS_LEFTNOWORDWRAP, IDW_CAPTION);
     p.browser = CreateBrowserPane(main);
     StartPageEngineProbe(p.browser);
-    p.sheet = Child(WC_LISTVIEWA, "", WS_TABSTOP | LVS_REPORT | LVS_SINGLESEL | LVS_SHOWSELALWAYS | LVS_OWNERDATA, IDW_SHEET,
-                    WS_EX_CLIENTEDGE);
+    p.sheet = Child(WC_LISTVIEWA, "", WS_TABSTOP | LVS_REPORT | LVS_SINGLESEL | LVS_SHOWSELALWAYS | LVS_OWNERDATA,
+                    IDW_SHEET, WS_EX_CLIENTEDGE);
     p.multibar = Child("EDIT", "", WS_VISIBLE | WS_BORDER | ES_AUTOHSCROLL, IDW_MULTIBAR);
     p.messageLine = Child("EDIT", "", WS_DISABLED | ES_READONLY | ES_AUTOHSCROLL, IDW_MESSAGE_LINE);
     if (Main().useStatusBar) p.statusBar = Child(STATUSCLASSNAMEA, "", WS_VISIBLE | SBARS_SIZEGRIP, IDW_STATUSBAR);
@@ -145,8 +145,8 @@ void AttachPaneTooltips()
 }
 
 // The editors' focus is tracked through their EN_SETFOCUS and EN_KILLFOCUS notifications; their keys, mouse
-// buttons and context menu are their own. The Multibar's own handling arrives with the Multibar.
-void HookEditorsAndMultibar()
+// buttons and context menu are their own. The Multibar is hooked by its own area (HookMultibar).
+void HookNoteEditors()
 {
     HookEditors(Main().panes.editNoWrap, Main().panes.editWrap);
 }
