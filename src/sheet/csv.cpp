@@ -19,14 +19,20 @@ void AppendUnescaped(std::string& out, std::string_view raw)
 
 class Reader {
 public:
-    Reader(std::string_view text, char delimiter) : text_(text), delimiter_(delimiter) {}
+    Reader(std::string_view text, char delimiter) : text_(text), delimiter_(delimiter)
+    {
+        stops_[static_cast<unsigned char>(delimiter)] = true;
+        stops_['\n'] = true;
+        stops_['\r'] = true;
+    }
 
     bool AtEnd() const { return pos_ >= text_.size(); }
 
     // One row: cells up to a row end or the end of the text. A delimiter always starts one more cell.
-    std::vector<std::string> Row()
+    std::vector<std::string> Row(std::size_t expected)
     {
         std::vector<std::string> cells;
+        cells.reserve(expected);
         for (;;) {
             cells.push_back(Cell());
             if (AtEnd()) break;
@@ -55,9 +61,10 @@ private:
         const char* data = text_.data();
         const std::size_t size = text_.size();
         while (pos_ < size) {
-            const char c = data[pos_];
-            if (c == delimiter_ || c == '\n') break;
-            if (c == '\r' && AtRowEnd(pos_)) break;
+            const auto c = static_cast<unsigned char>(data[pos_]);
+            if (stops_[c]) {
+                if (c != '\r' || AtRowEnd(pos_)) break;
+            }
             ++pos_;
         }
         return text_.substr(start, pos_ - start);
@@ -108,6 +115,7 @@ private:
 
     std::string_view text_;
     char delimiter_;
+    bool stops_[256] = {};
     std::size_t pos_ = 0;
 };
 
@@ -133,9 +141,17 @@ CsvTable ParseCsv(std::string_view bytes, char delimiter, bool checkForMark)
         bytes.remove_prefix(kUtf8Mark.size());
         table.hadMark = true;
     }
+    // One row per line end at most: the count reserves the rows in one step.
+    std::size_t lines = 1;
+    for (const char* at = bytes.empty() ? nullptr : bytes.data();
+         at && (at = static_cast<const char*>(
+                    std::memchr(at, '\n', static_cast<std::size_t>(bytes.data() + bytes.size() - at))));
+         ++at)
+        ++lines;
+    table.rows.reserve(lines);
     Reader reader(bytes, delimiter);
     do {
-        table.rows.push_back(reader.Row());
+        table.rows.push_back(reader.Row(table.rows.empty() ? 1 : table.rows.back().size()));
         if (table.rows.back().size() > table.columnCount) table.columnCount = table.rows.back().size();
     } while (!reader.AtEnd());
     return table;
