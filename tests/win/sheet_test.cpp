@@ -208,7 +208,9 @@ TEST_F(SheetTest, UnsortableColumnsDoNotSort)
     StartWith("s.csv", "b\r\na\r\n");
     ClickTitle(1);
     EXPECT_EQ(ColumnOf(1), (std::vector<std::string>{"b", "a"}));
+    EXPECT_FALSE(GetMenuState(GetMenu(hwnd), CMD_SHEET_SORTABLE, MF_BYCOMMAND) & MF_CHECKED);
     Command(CMD_SHEET_SORTABLE);
+    EXPECT_TRUE(GetMenuState(GetMenu(hwnd), CMD_SHEET_SORTABLE, MF_BYCOMMAND) & MF_CHECKED);
     ClickTitle(1);
     EXPECT_EQ(ColumnOf(1), (std::vector<std::string>{"a", "b"}));
     EXPECT_NE(ReadFile(Path("s.csv") + ".fw").find("SpreadsheetSortHeader=0"), std::string::npos);
@@ -286,8 +288,10 @@ TEST_F(SheetTest, TitleRowToggleReopensWithTitles)
 {
     StartWith("t.csv", "Name,,Age\r\nAnn,x,3\r\n");
     EXPECT_EQ(LineCount(), 2);
+    EXPECT_FALSE(GetMenuState(GetMenu(hwnd), CMD_SHEET_TITLE_ROW, MF_BYCOMMAND) & MF_CHECKED);
     Command(CMD_SHEET_TITLE_ROW);
     ASSERT_TRUE(pw::SheetOpen());
+    EXPECT_TRUE(GetMenuState(GetMenu(hwnd), CMD_SHEET_TITLE_ROW, MF_BYCOMMAND) & MF_CHECKED);
     EXPECT_EQ(LineCount(), 1);
     EXPECT_EQ(Title(1), "Name");
     EXPECT_EQ(Title(2), "B");

@@ -30,6 +30,7 @@
 #include "shell/win/layout_win.h"
 #include "shell/win/main_window.h"
 #include "shell/win/mode.h"
+#include "shell/win/viewer_menu.h"
 
 namespace pw {
 namespace {
@@ -234,10 +235,12 @@ void OnPrint(int)
 void OnSheetTitleRow(int)
 {
     ToggleSheetTitleRow();
+    ShowViewerMenuItems(kSpreadsheetViewer);
 }
 void OnSheetSortable(int)
 {
     ToggleSheetSortable();
+    ShowViewerMenuItems(kSpreadsheetViewer);
 }
 void OnViewOwnFiles(int)
 {
