@@ -360,5 +360,34 @@ TEST_F(SheetTest, AFailedSaveSaysWhyAndKeepsTheEdits)
     EXPECT_EQ(ReadFile(Path("ro.csv")), "new,b\r\n");
 }
 
+TEST_F(SheetTest, EveryColumnOfAWideSheetIsShownAndSaved)
+{
+    std::string row;
+    for (int c = 1; c <= 60; ++c) row += (c > 1 ? "," : "") + std::to_string(c);
+    StartWith("w.csv", row + "\r\n");
+    EXPECT_EQ(Header_GetItemCount(ListView_GetHeader(Pane())), 61);
+    EXPECT_EQ(Title(52), "z");
+    EXPECT_EQ(Title(53), "A2");
+    EXPECT_EQ(Cell(0, 60), "60");
+    EditTo(0, 1, "one", VK_RETURN);
+    Command(CMD_SAVE_KEY);
+    EXPECT_EQ(ReadFile(Path("w.csv")), "one" + row.substr(1) + "\r\n");
+}
+
+TEST_F(SheetTest, ARowInsertedIntoAGroupTakesTheGroupText)
+{
+    StartWith("g.csv", "a,x\r\nb,y\r\nc,x\r\n");
+    PointAt(0, 2);
+    pw::SheetCommand(614);
+    ASSERT_EQ(ColumnOf(1), (std::vector<std::string>{"- x (2)", "a", "c", "- y (1)", "b"}));
+    // Below the last row of the sheet, shown last in group y.
+    PointAt(4, 1);
+    pw::SheetCommand(607);
+    EXPECT_EQ(ColumnOf(1), (std::vector<std::string>{"- x (2)", "a", "c", "- y (2)", "b", ""}));
+    EXPECT_EQ(ColumnOf(2), (std::vector<std::string>{"", "x", "x", "", "y", "y"}));
+    Command(CMD_SAVE_KEY);
+    EXPECT_EQ(ReadFile(Path("g.csv")), "a,x\r\nb,y\r\n,y\r\nc,x\r\n");
+}
+
 }  // namespace
 }  // namespace pwtest
