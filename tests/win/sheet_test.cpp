@@ -153,6 +153,34 @@ TEST_F(SheetTest, EnterKeepsTheEditEscapeDropsItAndSaveWritesEveryOtherCell)
     EXPECT_EQ(ReadFile(pw::FileInfoFolder() + "\\odd.csv.0.x"), kOddFile);
 }
 
+TEST_F(SheetTest, TheCellEditorsMenuFollowsItsSelection)
+{
+    StartWith("t.csv", "abc,\r\n");
+    pw::MoveCursorTo(0, 2);
+    pw::EditCurrentCell();
+    HWND edit = pw::CellEditBox();
+    ASSERT_NE(edit, nullptr);
+    auto state = [](HMENU menu, UINT id) { return GetMenuState(menu, id, MF_BYCOMMAND) & MF_GRAYED; };
+    HMENU empty = pw::CellEditMenu();
+    char text[64] = {};
+    GetMenuStringA(empty, WM_UNDO, text, sizeof(text), MF_BYCOMMAND);
+    EXPECT_STREQ(text, "    Undo   ");
+    EXPECT_TRUE(state(empty, WM_CUT));
+    EXPECT_TRUE(state(empty, WM_COPY));
+    EXPECT_TRUE(state(empty, EM_SETSEL));
+    DestroyMenu(empty);
+    pw::EndCellEditing(false);
+    pw::MoveCursorTo(0, 1);
+    pw::EditCurrentCell();
+    edit = pw::CellEditBox();
+    SendMessageA(edit, EM_SETSEL, 0, 2);
+    HMENU selected = pw::CellEditMenu();
+    EXPECT_FALSE(state(selected, WM_CUT));
+    EXPECT_FALSE(state(selected, WM_COPY));
+    EXPECT_FALSE(state(selected, EM_SETSEL));
+    DestroyMenu(selected);
+}
+
 TEST_F(SheetTest, CellsAreNotEditedInViewMode)
 {
     StartWith("t.csv", "a,b\r\n");

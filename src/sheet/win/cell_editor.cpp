@@ -41,7 +41,52 @@ void AddTooltip(HWND owner, HWND edit)
     SendMessageA(tip, TTM_ADDTOOLA, 0, reinterpret_cast<LPARAM>(&info));
 }
 
+constexpr UINT_PTR kEditMenuSubclass = 1020;
+
+// The standard requests of the menu's items; the item ids are the messages themselves.
+void SendEditRequest(HWND edit, UINT request)
+{
+    if (request == EM_SETSEL)
+        SendMessageA(edit, EM_SETSEL, 0, -1);
+    else
+        SendMessageA(edit, request, 0, 0);
+}
+
+LRESULT CALLBACK EditMenuProc(HWND hwnd, UINT message, WPARAM wp, LPARAM lp, UINT_PTR, DWORD_PTR)
+{
+    if (message != WM_CONTEXTMENU) return DefSubclassProc(hwnd, message, wp, lp);
+    POINT at{static_cast<short>(LOWORD(lp)), static_cast<short>(HIWORD(lp))};
+    if (lp == -1) {
+        RECT box{};
+        GetWindowRect(hwnd, &box);
+        at = {box.left, box.bottom};
+    }
+    HMENU menu = CellEditMenu();
+    const UINT chosen = static_cast<UINT>(
+        TrackPopupMenu(menu, TPM_RETURNCMD | TPM_LEFTALIGN | TPM_RIGHTBUTTON, at.x, at.y, 0, hwnd, nullptr));
+    DestroyMenu(menu);
+    if (chosen != 0) SendEditRequest(hwnd, chosen);
+    return 0;
+}
+
 }  // namespace
+
+HMENU CellEditMenu()
+{
+    HWND edit = CellEditBox();
+    DWORD start = 0;
+    DWORD end = 0;
+    SendMessageA(edit, EM_GETSEL, reinterpret_cast<WPARAM>(&start), reinterpret_cast<LPARAM>(&end));
+    const UINT selection = start != end ? 0 : MF_GRAYED;
+    HMENU menu = CreatePopupMenu();
+    AppendMenuA(menu, MF_STRING, WM_UNDO, "    Undo   ");
+    AppendMenuA(menu, MF_SEPARATOR, 0, nullptr);
+    AppendMenuA(menu, MF_STRING | selection, WM_CUT, "    Cut      ");
+    AppendMenuA(menu, MF_STRING | selection, WM_COPY, "    Copy      ");
+    AppendMenuA(menu, MF_STRING | (IsClipboardFormatAvailable(CF_TEXT) ? 0 : MF_GRAYED), WM_PASTE, "    Paste      ");
+    AppendMenuA(menu, MF_STRING | (GetWindowTextLengthA(edit) > 0 ? 0 : MF_GRAYED), EM_SETSEL, "    Select All   ");
+    return menu;
+}
 
 HWND CellEditBox()
 {
@@ -69,6 +114,7 @@ void EditCell(int line, int column)
                                        cell.right - cell.left + kExtraWidth, cell.bottom - cell.top + kExtraHeight,
                                        state.editor, reinterpret_cast<HMENU>(kCellEditId), nullptr, nullptr);
     SendMessageA(state.editorEdit, WM_SETFONT, SendMessageA(state.pane, WM_GETFONT, 0, 0), FALSE);
+    SetWindowSubclass(state.editorEdit, EditMenuProc, kEditMenuSubclass, 0);
     const std::string text(state.sheet.CellText(state.sheet.FirstDataRow() + *row, column - 1).value_or(""));
     SetWindowTextA(state.editorEdit, text.c_str());
     if (Settings().GetBoolDefaultTrue("SSEditCursorToEnd"))

@@ -17,5 +17,8 @@ void EndCellEditing(bool keep);
 void CancelCellEdit();
 // The edit control of the open editor, or null.
 HWND CellEditBox();
+// The editor's own context menu for its present state (the caller destroys it); each item's id is the
+// standard edit request it sends (WM_UNDO, WM_CUT, WM_COPY, WM_PASTE, and EM_SETSEL for Select All).
+HMENU CellEditMenu();
 
 }  // namespace pw
