@@ -77,6 +77,47 @@ TEST(SearchTextTest, AgreesWithAPlainSearchOnManyTexts)
     }
 }
 
+// Long texts of ordinary letters: the search runs from one rare letter to the next, and where the text is
+// full of that letter it hands over to the window-by-window search half way through.
+TEST(SearchTextTest, AgreesWithAPlainSearchOnLongTextsWhereTheRareLetterIsRareOrCommon)
+{
+    const UpperTable& up = AsciiUpperTable();
+    unsigned seed = 11;
+    auto next = [&] { return (seed = seed * 1103515245u + 12345u) >> 16; };
+    struct Alphabet {
+        const char* letters;
+        const char* terms[4];
+    };
+    const Alphabet alphabets[] = {
+        {"etaoin shrdlu", {"zeta", "Zeta", "hozt", "eta z"}},      // no z at all, then one planted
+        {"zZzqa e", {"zza", "QZ", "zZzZq", "aez"}},                // the anchor everywhere: the fallback
+        {"ab\xe9\xc9xX", {"\xe9X", "bx\xc9", "xxa", "\xc9\xe9"}},  // bytes above 127 map to themselves
+    };
+    auto plain = [&](const std::string& text, const std::string& term) -> std::ptrdiff_t {
+        for (std::size_t p = 0; p + term.size() <= text.size(); ++p) {
+            std::size_t i = 0;
+            while (i < term.size() &&
+                   up[static_cast<unsigned char>(text[p + i])] == up[static_cast<unsigned char>(term[i])])
+                ++i;
+            if (i == term.size()) return static_cast<std::ptrdiff_t>(p);
+        }
+        return -1;
+    };
+    // The hand-over happens at the 33rd candidate; the very next window holds the term.
+    EXPECT_EQ(ContainsNoCase(std::string(35, 'z') + "a", "ZZA", up), 33);
+    for (const Alphabet& alphabet : alphabets) {
+        const std::string letters = alphabet.letters;
+        for (int round = 0; round < 300; ++round) {
+            std::string text(next() % 3000, 'a');
+            for (char& c : text) c = letters[next() % letters.size()];
+            const std::string term = alphabet.terms[round % 4];
+            if (round % 3 == 0 && text.size() > term.size())
+                text.replace(next() % (text.size() - term.size()), term.size(), term);
+            ASSERT_EQ(ContainsNoCase(text, term, up), plain(text, term)) << letters << " / " << term;
+        }
+    }
+}
+
 TEST(SearchTextTest, ZeroBytesAndHighBytesAreOrdinaryBytes)
 {
     const std::string text("x\0y\xe9Z", 5);
