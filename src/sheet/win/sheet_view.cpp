@@ -69,7 +69,8 @@ LRESULT CALLBACK KeysProc(HWND hwnd, UINT message, WPARAM wp, LPARAM lp, UINT_PT
 std::string HeaderText(int group)
 {
     const SheetState& state = SheetArea();
-    const SheetGroup* found = state.grouping ? state.grouping->Find(group) : nullptr;
+    if (!state.grouping) return std::string();
+    const SheetGroup* found = state.grouping->Find(group);
     std::size_t count = 0;
     for (const int id : state.grouping->groupOfRow) count += id == group ? 1 : 0;
     char text[64];
