@@ -51,7 +51,7 @@ bench: deps
 fuzz: deps
 	@scripts/install-deps.sh fuzz
 	@cmake -S . -B $(BUILD)/fuzz -G Ninja -DCMAKE_BUILD_TYPE=Debug -DCMAKE_C_COMPILER=clang -DCMAKE_CXX_COMPILER=clang++ -DPW_FUZZ=ON -DPW_DEPS_DIR=$(abspath $(BUILD)/deps) >/dev/null
-	@cmake --build $(BUILD)/fuzz -j $(JOBS) --target pagewick_fuzz_wiki pagewick_fuzz_page pagewick_fuzz_settings
+	@cmake --build $(BUILD)/fuzz -j $(JOBS) --target pagewick_fuzz_wiki pagewick_fuzz_page pagewick_fuzz_settings pagewick_fuzz_sheet
 	@scripts/run-fuzz.sh $(BUILD) $(FUZZ_SECONDS)
 
 format:
