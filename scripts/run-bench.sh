@@ -37,6 +37,6 @@ echo "== Folder search over 10,000 notes (Windows build under Wine and Xvfb)"
 run_under_wine "$top/$build/win64-bench/tools/pagewick-search-bench.exe" || status=1
 
 echo "== Opening and sorting a CSV of 100,000 rows (Windows build under Wine and Xvfb)"
-run_under_wine "$top/$build/win64/tools/pagewick-sheet-bench.exe" || status=1
+run_under_wine "$top/$build/win64-bench/tools/pagewick-sheet-bench.exe" || status=1
 
 exit $status
