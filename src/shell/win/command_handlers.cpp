@@ -32,6 +32,15 @@
 namespace pw {
 namespace {
 
+// The full path of the entry selected in the file pane; "" when none is selected or it does not fit.
+std::string SelectedEntryPath()
+{
+    const std::string name = SelectedFileName();
+    std::string path;
+    if (name.empty() || !JoinPath(path, FileDirectory(CurrentPlace()), name)) return {};
+    return path;
+}
+
 bool WebViewerCurrent()
 {
     return CurrentViewer() == kWebViewer;
@@ -198,11 +207,11 @@ void OnFormatNewLines(int)
 }
 void OnMailToSelected(int)
 {
-    MailToSelected();
+    MailSelection(SelectedNoteText(), false);
 }
 void OnMailSelectedAsBody(int)
 {
-    MailSelectedAsBody();
+    MailSelection(SelectedNoteText(), true);
 }
 void OnWordCount(int)
 {
@@ -222,7 +231,7 @@ void OnPrint(int)
     if (WebViewerCurrent())
         PrintShownPage();
     else if (TextViewerCurrent())
-        PrintFileWithSystem();
+        PrintWithShell(OpenFilePath(CurrentPlace()));
 }
 
 void OnSheetTitleRow(int)
@@ -259,7 +268,19 @@ void OnSortByName(int)
 }
 void OnSendToExternal(int)
 {
-    SendToExternalProgram();
+    SendToExternalProgram(Main().hwnd, SelectedEntryPath());
+}
+void OnLaunchEntry(int)
+{
+    OpenWithShell(SelectedEntryPath());
+}
+void OnEntryProperties(int)
+{
+    ShowShellProperties(Main().hwnd, SelectedEntryPath());
+}
+void OnOpenFolder(int)
+{
+    OpenWithShell(FileDirectory(CurrentPlace()));
 }
 void OnFilter(int id)
 {

@@ -26,11 +26,13 @@ MainWindow::MainWindow(HINSTANCE instance) : instance(instance)
     AttachNotesState(&notes);
     library.host = this;
     AttachLibraryState(&library);
+    AttachLaunchState(&launch);
 }
 
 MainWindow::~MainWindow()
 {
     window_.reset();
+    AttachLaunchState(nullptr);
     AttachLibraryState(nullptr);
     AttachNotesState(nullptr);
     AttachRenderState(nullptr);

@@ -7,6 +7,7 @@
 
 #include <string>
 
+#include "launch/win/launch_state.h"
 #include "library/win/library_state.h"
 #include "notes/win/notes_state.h"
 #include "render/win/render_state.h"
@@ -108,6 +109,7 @@ public:
     RenderState render;
     NotesState notes;
     LibraryState library;
+    LaunchState launch;
 
 private:
     // WebViewHost, DocumentHost and LibraryHost: the areas reach these through their interfaces only.
