@@ -28,6 +28,7 @@
 #include "shell/win/layout_win.h"
 #include "shell/win/main_window.h"
 #include "shell/win/mode.h"
+#include "shell/win/startup.h"
 
 namespace pw {
 namespace {
@@ -183,7 +184,10 @@ void OnLaunchAssociated(int)
 }
 void OnConfigure(int)
 {
-    ShowConfigure();
+    if (!ShowConfigure(Main().hwnd)) return;
+    Settings().Reload();
+    ApplySettings();
+    RefreshOwnFilesMenuItem();
 }
 
 void OnSlot(int id)
