@@ -229,6 +229,8 @@
 #define IDC_PICK_ROOTS 1050
 #define IDC_PICK_FOLDERS 1052
 #define IDC_PICK_FILES 1053
+#define IDC_PICK_OK 1054
+#define IDC_PICK_CANCEL 1055
 
 /* Timers and private messages */
 #define TIMER_AUTOSAVE 1

@@ -10,6 +10,7 @@
 #include "gui_harness.h"
 #include "settings/win/dialog_runner.h"
 #include "settings/win/messages.h"
+#include "settings/text.h"
 #include "settings/win/settings_win.h"
 #include "shell/ids.h"
 
@@ -17,7 +18,7 @@ namespace pwtest {
 namespace {
 
 // Positions in the page list.
-enum Page { kGeneral, kTextViewer, kWebBrowser, kRoots, kExternal, kSpreadsheet, kDates };
+enum Page { kGeneral, kTextViewer, kWebBrowser, kRoots, kPerpetual, kExternal, kSpreadsheet, kDates };
 
 class ConfigureTest : public PagewickTest {
 protected:
@@ -43,6 +44,8 @@ protected:
             if (templateId == IDD_CONFIGURE) {
                 this->frame = dialog;
                 frame(dialog);
+                // A failed assertion left the script early: close the dialog rather than hang.
+                if (HasFatalFailure()) Click(dialog, IDCANCEL);
             } else if (templateId == IDD_ROOT && !rootDialogs.empty()) {
                 auto next = rootDialogs.front();
                 rootDialogs.erase(rootDialogs.begin());
@@ -276,6 +279,58 @@ TEST_F(ConfigureTest, EditRootKeepsThePathAndRemoteUseNeedsTheProgramDrive)
         Click(frame, IDOK);
     });
     EXPECT_EQ(rows, (std::vector<std::string>{lib + "|Renamed|.wki"}));
+}
+
+TEST_F(ConfigureTest, PerpetualNotesShowPathsKeepOldValuesAndTakeThePickedNote)
+{
+    lib = InFolder("Notes");
+    MakeFolder(lib);
+    MakeFolder(lib + "\\Work");
+    WriteFile(lib + "\\a.txt", "a");
+    WriteFile(lib + "\\Work\\w.txt", "w");
+    const std::string first = lib + "|" + lib + "|Work|w.txt";
+    const std::string second = lib + "|" + pw::FolderOf(lib) + "|Notes|a.txt";
+    StartWith("PerpetualNote1=" + first + "\r\nPerpetualNote2=" + second + "\r\n");
+    std::vector<std::string> folders;
+    std::vector<std::string> files;
+    Configure([&](HWND) {
+        HWND page = ShowPage(kPerpetual);
+        EXPECT_EQ(Field(page, IDC_PERPETUAL1), lib + "\\Work\\w.txt");
+        EXPECT_EQ(Field(page, IDC_PERPETUAL2), lib + "\\a.txt");
+        Click(page, IDC_PERPETUAL3_PICK);
+        HWND picker = GetDlgItem(frame, IDC_CONFIGURE_PAGE);
+        ASSERT_NE(picker, page);
+        HWND roots = GetDlgItem(picker, IDC_PICK_ROOTS);
+        ASSERT_EQ(SendMessageA(roots, CB_GETCOUNT, 0, 0), 1);
+        SendMessageA(roots, CB_SETCURSEL, 0, 0);
+        SendMessageA(picker, WM_COMMAND, MAKEWPARAM(IDC_PICK_ROOTS, CBN_SELCHANGE), reinterpret_cast<LPARAM>(roots));
+        HWND folderList = GetDlgItem(picker, IDC_PICK_FOLDERS);
+        ASSERT_EQ(ListView_GetItemCount(GetDlgItem(picker, IDC_PICK_FILES)), 1) << "files of the root";
+        ASSERT_EQ(ListView_GetItemCount(folderList), 1) << "folders of the root";
+        ListView_SetItemState(folderList, 0, LVIS_SELECTED, LVIS_SELECTED);
+        NMHDR click{folderList, IDC_PICK_FOLDERS, static_cast<UINT>(NM_DBLCLK)};
+        SendMessageA(picker, WM_NOTIFY, IDC_PICK_FOLDERS, reinterpret_cast<LPARAM>(&click));
+        for (int i = 0; i < ListView_GetItemCount(folderList); ++i) {
+            char text[260] = {};
+            ListView_GetItemText(folderList, i, 0, text, sizeof text);
+            folders.push_back(text);
+        }
+        HWND fileList = GetDlgItem(picker, IDC_PICK_FILES);
+        EXPECT_FALSE(IsWindowEnabled(GetDlgItem(picker, IDC_PICK_OK)));
+        ASSERT_EQ(ListView_GetItemCount(fileList), 1) << "files of Work";
+        ListView_SetItemState(fileList, 0, LVIS_SELECTED, LVIS_SELECTED);
+        EXPECT_TRUE(IsWindowEnabled(GetDlgItem(picker, IDC_PICK_OK)));
+        Click(picker, IDC_PICK_OK);
+        page = GetDlgItem(frame, IDC_CONFIGURE_PAGE);
+        EXPECT_EQ(Field(page, IDC_PERPETUAL3), lib + "\\Work\\w.txt");
+        Type(page, IDC_PERPETUAL2, "");  // an empty field keeps the old note, as stored
+        Click(frame, IDOK);
+    });
+    EXPECT_EQ(folders, (std::vector<std::string>{"[ . . ]"}));
+    pw::Settings().Reload();
+    EXPECT_EQ(pw::Settings().GetString("PerpetualNote1", ""), first);
+    EXPECT_EQ(pw::Settings().GetString("PerpetualNote2", ""), second);
+    EXPECT_EQ(pw::Settings().GetString("PerpetualNote3", ""), first);
 }
 
 }  // namespace

@@ -201,10 +201,14 @@ constexpr ConfigurePage kPages[] = {
     {"Text Viewer", IDD_PAGE_TEXT, OpenTextPage, CloseTextPage, nullptr, nullptr},
     {"Web Browser", IDD_PAGE_WEB, OpenFields, CloseFields, FieldCommand, nullptr},
     {"Roots", IDD_PAGE_ROOTS, OpenRootsPage, CloseRootsPage, RootsPageCommand, RootsPageNotify},
+    {"Perpetual Notes", IDD_PAGE_PERPETUAL, OpenPerpetualPage, ClosePerpetualPage, PerpetualPageCommand, nullptr},
     {"External Program", IDD_PAGE_EXTERNAL, OpenFields, CloseFields, ExternalPageCommand, nullptr},
     {"Spreadsheet", IDD_PAGE_SHEET, OpenFields, CloseFields, nullptr, nullptr},
     {"Date Strings", IDD_PAGE_DATES, OpenFields, CloseFields, nullptr, nullptr},
+    {nullptr, IDD_NOTE_PICKER, OpenNotePicker, nullptr, NotePickerCommand, NotePickerNotify},
 };
+static_assert(kPages[kPerpetualPagePosition].templateId == IDD_PAGE_PERPETUAL);
+static_assert(kPages[kNotePickerPosition].templateId == IDD_NOTE_PICKER);
 
 }  // namespace
 

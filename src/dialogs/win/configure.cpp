@@ -87,6 +87,7 @@ void FillPageList(HWND list)
     SendMessageA(list, LVM_INSERTCOLUMNA, 0, reinterpret_cast<LPARAM>(&column));
     int row = 0;
     for (const ConfigurePage& def : ConfigurePages()) {
+        if (!def.listText) continue;
         LVITEMA item{};
         item.mask = LVIF_TEXT;
         item.iItem = row++;
@@ -151,6 +152,11 @@ INT_PTR CALLBACK FrameProc(HWND frame, UINT message, WPARAM wParam, LPARAM lPara
 }
 
 }  // namespace
+
+void OpenConfigurePage(ConfigureState& state, int position)
+{
+    OpenPage(state, position);
+}
 
 bool ShowConfigure(HWND owner)
 {
