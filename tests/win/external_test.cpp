@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "gui_harness.h"
+#include "launch/win/ask_text.h"
 #include "launch/win/launch_state.h"
 #include "notes/win/document.h"
 #include "settings/win/dialog_runner.h"
@@ -155,8 +156,29 @@ TEST_F(ExternalTest, ShellVerbsGetTheEntryTheFolderOrTheNote)
     Command(CMD_FILE_LAUNCH);
     Command(CMD_FILE_PROPERTIES);
     Command(CMD_FOLDER_EXPLORER);
+    Command(CMD_PRINT);
     const std::string note = lib + "\\My Notes.txt";
-    EXPECT_EQ(shelled, (std::vector<Shelled>{{"open", note}, {"properties", note}, {"open", lib}}));
+    EXPECT_EQ(shelled, (std::vector<Shelled>{{"open", note}, {"properties", note}, {"open", lib}, {"print", note}}));
+}
+
+TEST_F(ExternalTest, ReadOnlyQuestionHidesCancelAndKeepsTheText)
+{
+    StartWith("");
+    bool readOnly = false;
+    bool cancelShown = true;
+    pw::SetDialogScript([&](HWND dialog, int templateId) {
+        if (templateId != IDD_ASK_TEXT) return;
+        HWND edit = GetDlgItem(dialog, IDC_ASK_TEXT);
+        readOnly = (GetWindowLongA(edit, GWL_STYLE) & ES_READONLY) != 0;
+        cancelShown = IsWindowVisible(GetDlgItem(dialog, IDCANCEL)) != FALSE;
+        EXPECT_EQ(TextOf(dialog), "Pagewick");
+        SendMessageA(dialog, WM_COMMAND, IDCANCEL, 0);  // Escape only dismisses it
+    });
+    std::string text = "shown as it is";
+    EXPECT_TRUE(pw::AskText(hwnd, "Look", text, true));
+    EXPECT_EQ(text, "shown as it is");
+    EXPECT_TRUE(readOnly);
+    EXPECT_FALSE(cancelShown);
 }
 
 }  // namespace

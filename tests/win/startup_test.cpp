@@ -262,10 +262,6 @@ TEST_F(StartupTest, CommandsWithoutTheirOwnerYetSaySo)
         int id;
         const char* status;
     } cases[] = {
-        {CMD_CONFIGURE, "Not available in this version yet: the Configure dialog"},
-        {CMD_MAIL_TO_SELECTED, "Not available in this version yet: mail"},
-        {CMD_MAIL_SELECTED_BODY, "Not available in this version yet: mail"},
-        {CMD_FILE_SEND_EXTERNAL, "Not available in this version yet: the external program"},
         {CMD_NEW_SHEET, "Not available in this version yet: spreadsheets"},
         {CMD_PERPETUAL1, "Perpetual note 1 is not assigned: use Configure -> Perpetual Notes"},
         {CMD_FIND_NEXT, "Not available in this version yet: search"},
