@@ -11,16 +11,46 @@ std::string BaseNameOf(std::string_view fileName)
 
 }  // namespace
 
-bool ReplaceVariable(std::string& text, std::string_view variable, std::string_view value)
+ArgumentText::ArgumentText(std::string_view templateText)
 {
-    const std::size_t at = text.find(variable);
-    if (at == std::string::npos) return false;
-    if (text.size() - variable.size() + value.size() > kMaxLaunchText) return false;
-    text.replace(at, variable.size(), value);
-    return true;
+    const std::string_view cut = templateText.substr(0, kMaxLaunchText);
+    pieces_.push_back({std::string(cut), true});
+    size_ = cut.size();
 }
 
-std::string ExpandProgramArgs(std::string_view args, std::string_view fullPath, const CivilTime& now)
+bool ArgumentText::Contains(std::string_view variable) const
+{
+    for (const Piece& piece : pieces_) {
+        if (piece.fromTemplate && piece.text.find(variable) != std::string::npos) return true;
+    }
+    return false;
+}
+
+bool ArgumentText::Replace(std::string_view variable, std::string_view value)
+{
+    for (std::size_t i = 0; i < pieces_.size(); ++i) {
+        if (!pieces_[i].fromTemplate) continue;
+        const std::size_t at = pieces_[i].text.find(variable);
+        if (at == std::string::npos) continue;
+        if (size_ - variable.size() + value.size() > kMaxLaunchText) return false;
+        std::string after = pieces_[i].text.substr(at + variable.size());
+        pieces_[i].text.resize(at);
+        pieces_.insert(pieces_.begin() + static_cast<std::ptrdiff_t>(i) + 1,
+                       {Piece{std::string(value), false}, Piece{std::move(after), true}});
+        size_ = size_ - variable.size() + value.size();
+        return true;
+    }
+    return false;
+}
+
+std::string ArgumentText::Text() const
+{
+    std::string text;
+    for (const Piece& piece : pieces_) text += piece.text;
+    return text;
+}
+
+ArgumentText ExpandProgramArgs(std::string_view args, std::string_view fullPath, const CivilTime& now)
 {
     const std::string fileName = FileNameOf(fullPath);
     const std::string folder = std::string(fullPath.substr(0, fullPath.size() - fileName.size()));
@@ -36,8 +66,8 @@ std::string ExpandProgramArgs(std::string_view args, std::string_view fullPath, 
         {"$time", Time12Text(now)},
         {"$24time", Time24Text(now)},
     };
-    std::string text(args.substr(0, kMaxLaunchText));
-    for (const auto& v : variables) ReplaceVariable(text, v.variable, v.value);
+    ArgumentText text(args);
+    for (const auto& v : variables) text.Replace(v.variable, v.value);
     return text;
 }
 

@@ -26,7 +26,7 @@ TEST(ProgramArgsTest, VariablesExpandInOrderAtTheirFirstOccurrence)
         {"no variables", kNoon, "no variables"},
     };
     for (const Case& c : cases) {
-        EXPECT_EQ(ExpandProgramArgs(c.args, "C:\\Notes\\My Notes.txt", c.now), c.expected) << c.args;
+        EXPECT_EQ(ExpandProgramArgs(c.args, "C:\\Notes\\My Notes.txt", c.now).Text(), c.expected) << c.args;
     }
 }
 
@@ -35,15 +35,27 @@ TEST(ProgramArgsTest, ReplacementReachingTheLimitIsNotMade)
     const std::string folder = "C:\\" + std::string(241, 'f');
     const std::string path = folder + "\\n.txt";  // 250 characters
     // 250 + 3 quotes and blank + 6 = 259: fits exactly.
-    EXPECT_EQ(ExpandProgramArgs("\"$fullfile\" 123456", path, kNoon), "\"" + path + "\" 123456");
+    EXPECT_EQ(ExpandProgramArgs("\"$fullfile\" 123456", path, kNoon).Text(), "\"" + path + "\" 123456");
     // One more character would make 260: the variable stays, the later ones are still replaced.
-    EXPECT_EQ(ExpandProgramArgs("\"$fullfile\" 1234567 $filename", path, kNoon), "\"$fullfile\" 1234567 n.txt");
+    EXPECT_EQ(ExpandProgramArgs("\"$fullfile\" 1234567 $filename", path, kNoon).Text(), "\"$fullfile\" 1234567 n.txt");
 
-    std::string text = "$request";
-    EXPECT_FALSE(ReplaceVariable(text, "$request", std::string(260, 'r')));
-    EXPECT_EQ(text, "$request");
-    EXPECT_TRUE(ReplaceVariable(text, "$request", ""));
-    EXPECT_EQ(text, "");
+    ArgumentText text("$request");
+    EXPECT_FALSE(text.Replace("$request", std::string(260, 'r')));
+    EXPECT_EQ(text.Text(), "$request");
+    EXPECT_TRUE(text.Replace("$request", ""));
+    EXPECT_EQ(text.Text(), "");
+}
+
+TEST(ProgramArgsTest, VariablesInAReplacementStayAsTheyAre)
+{
+    EXPECT_EQ(ExpandProgramArgs("\"$fullfile\" $date", "C:\\Notes\\Report $date $time.txt", kMorning).Text(),
+              "\"C:\\Notes\\Report $date $time.txt\" 2026.03.07");
+    ArgumentText text("[$request] [$storetxt]");
+    EXPECT_TRUE(text.Replace("$request", "asks for $storetxt"));
+    EXPECT_TRUE(text.Contains("$storetxt"));
+    EXPECT_TRUE(text.Replace("$storetxt", "kept"));
+    EXPECT_FALSE(text.Contains("$storetxt"));
+    EXPECT_EQ(text.Text(), "[asks for $storetxt] [kept]");
 }
 
 TEST(ProgramArgsTest, CommandLineQuotesTheProgram)

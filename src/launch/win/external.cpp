@@ -48,20 +48,20 @@ void Shell(HWND owner, const char* verb, const std::string& target)
 }
 
 // "$request" is asked at every launch; "$storetxt" once, then kept. Cancelling gives an empty text.
-void AskForVariables(HWND owner, std::string& args)
+void AskForVariables(HWND owner, ArgumentText& args)
 {
-    if (args.find(kRequestVariable) != std::string::npos) {
+    if (args.Contains(kRequestVariable)) {
         std::string request;
         if (!AskText(owner, kRequestPrompt, request)) request.clear();
-        ReplaceVariable(args, kRequestVariable, request);
+        args.Replace(kRequestVariable, request);
     }
-    if (args.find(kStoredTextVariable) != std::string::npos) {
+    if (args.Contains(kStoredTextVariable)) {
         std::string& stored = LaunchArea().storedText;
         if (stored.empty()) {
             std::string answer = stored;
             if (AskText(owner, kStoredTextPrompt, answer)) stored = answer.substr(0, kMaxLaunchText);
         }
-        ReplaceVariable(args, kStoredTextVariable, stored);
+        args.Replace(kStoredTextVariable, stored);
     }
 }
 
@@ -72,11 +72,11 @@ void SendToExternalProgram(HWND owner, const std::string& fullPath)
     std::string program = Settings().GetString("ExternalProgramExe", "");
     if (program.empty() || fullPath.empty()) return;
     ExpandPath(program, MachinePaths());
-    std::string args =
+    ArgumentText args =
         ExpandProgramArgs(Settings().GetString("ExternalProgramArgs", kDefaultProgramArgs), fullPath, LocalNow());
     AskForVariables(owner, args);
     const bool hidden = Settings().GetBoolDefaultFalse("ExternalProgramHidden");
-    if (!StartProgram(ProgramCommandLine(program, args), hidden ? SW_HIDE : SW_SHOWNORMAL))
+    if (!StartProgram(ProgramCommandLine(program, args.Text()), hidden ? SW_HIDE : SW_SHOWNORMAL))
         StatusMessage("Could not start %s: %s", program.c_str(), LastErrorText().c_str());
 }
 
