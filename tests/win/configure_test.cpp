@@ -333,5 +333,39 @@ TEST_F(ConfigureTest, PerpetualNotesShowPathsKeepOldValuesAndTakeThePickedNote)
     EXPECT_EQ(pw::Settings().GetString("PerpetualNote3", ""), first);
 }
 
+TEST_F(ConfigureTest, OkReloadsTheSettingsAndTheToolsMenuFollowsTheOwnFilesBox)
+{
+    StartWith("FwHideFiles=1\r\n");
+    auto hasItem = [&] {
+        return GetMenuState(GetMenu(hwnd), CMD_VIEW_PW_FILES, MF_BYCOMMAND) != static_cast<UINT>(-1);
+    };
+    EXPECT_FALSE(hasItem());
+    Configure([&](HWND) {
+        Mark(ShowPage(kGeneral), IDC_HIDE_OWN_FILES, false);
+        Click(frame, IDOK);
+    });
+    EXPECT_EQ(pw::Settings().GetString("FwHideFiles", ""), "0");  // read again after OK
+    EXPECT_TRUE(hasItem());
+    Configure([&](HWND) {
+        Mark(ShowPage(kGeneral), IDC_HIDE_OWN_FILES, true);
+        Click(frame, IDOK);
+    });
+    EXPECT_FALSE(hasItem());
+}
+
+TEST_F(ConfigureTest, DeleteDropsTheSelectedRoot)
+{
+    StartWith("", InFolder("Second") + "=Second;.md\r\n");
+    Configure([&](HWND) {
+        HWND page = ShowPage(kRoots);
+        ListView_SetItemState(GetDlgItem(page, IDC_ROOT_LIST), 0, LVIS_SELECTED, LVIS_SELECTED);
+        Click(page, IDC_ROOT_DELETE);
+        Click(frame, IDOK);
+    });
+    const std::string ini = ReadFile(IniPath());
+    EXPECT_EQ(ini.find(lib + "=Notes"), std::string::npos) << ini;
+    EXPECT_NE(ini.find("[BasicRoots]\r\n" + InFolder("Second") + "=Second;.md\r\n"), std::string::npos) << ini;
+}
+
 }  // namespace
 }  // namespace pwtest
