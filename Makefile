@@ -1,6 +1,7 @@
 # Pagewick: two commands do everything on a fresh Debian machine.
 #   make run    install what is missing, build, start Pagewick under Wine on the sample library
 #   make test   install what is missing, build all three trees, run every test
+#   make release  the 32-bit release: build/release/pagewick-VERSION.zip and Install.exe beside it
 # Also: make build, make bench, make fuzz, make format, make clean.
 
 SHELL := /bin/bash
@@ -8,7 +9,7 @@ BUILD ?= build
 JOBS ?= $(shell nproc)
 export LC_ALL := C.UTF-8
 
-.PHONY: all deps fetch build native win64 win32 test test-native test-win run bench fuzz format clean
+.PHONY: all deps fetch build native win64 win32 test test-native test-win run release bench fuzz format clean
 
 all: build
 
@@ -32,6 +33,9 @@ win32:
 
 test: build
 	@scripts/run-tests.sh $(BUILD)
+
+release: deps win32
+	@scripts/make-release.sh $(BUILD)
 
 run: deps win64
 	@scripts/run-pagewick.sh $(BUILD)

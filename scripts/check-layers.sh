@@ -14,7 +14,7 @@ layer_of() {
         settings) echo 0 ;;                         # settings, status line, boxes, handles, files, message pump
         render | notes | sheet | media | launch) echo 1 ;;  # the viewers and what they hand to other programs
         library) echo 2 ;;                          # roots, panes, the open routine that picks a viewer
-        multibar | dialogs | install) echo 3 ;;     # tools that drive the library and the viewers
+        multibar | dialogs | install) echo 3 ;;     # tools that drive the library and the viewers; install: its own program
         shell) echo 4 ;;                            # the main window: owns all state, dispatches to areas
         app) echo 5 ;;                              # WinMain
         *) echo "" ;;
@@ -55,6 +55,17 @@ check_win_file() {
     done < <(includes_of "$file")
 }
 
+# Install is a program of its own: its core and its Win32 layer include headers of the install area alone.
+check_install_file() {
+    local file=$1 line target other
+    while read -r line target; do
+        [ -n "$line" ] || continue
+        other=${target%%/*}
+        [ "$other" != "$target" ] && [ "$other" != install ] && [ -n "$(layer_of "$other")" ] &&
+            fail "$file:$line: install includes $target: Install shares no code with Pagewick"
+    done < <(includes_of "$file")
+}
+
 check_core_file() {
     local file=$1 line target
     while read -r line target; do
@@ -70,6 +81,11 @@ check_core_file() {
 [ -d "$src" ] || { echo "no source folder $src"; exit 2; }
 for dir in "$src"/*/; do
     area=$(basename "$dir")
+    if [ "$area" = install ]; then
+        for file in "$dir"*.h "$dir"*.cpp "$dir"win/*.h "$dir"win/*.cpp; do
+            [ -f "$file" ] && check_install_file "$file"
+        done
+    fi
     for file in "$dir"*.h "$dir"*.cpp; do
         [ -f "$file" ] || continue
         if [ "$area" = app ]; then

@@ -17,8 +17,12 @@ rm -rf "$dir/sundown" "$dir/minizip"
 mkdir -p "$dir/sundown" "$dir/minizip"
 cp "$dir"/node_modules/robotskirt/src/*.[ch] "$dir/sundown/"
 mz=$(find "$dir/node_modules/node-minizip" -name unzip.c -path '*minizip*' | head -n 1)
-cp "$(dirname "$mz")"/{unzip.c,unzip.h,ioapi.c,ioapi.h,crypt.h} "$dir/minizip/" 2>/dev/null || true
+cp "$(dirname "$mz")"/{unzip.c,unzip.h,ioapi.c,ioapi.h,crypt.h} "$dir/minizip/"
 for p in "$top"/deps/patches/sundown-*.patch; do
   [ -e "$p" ] && patch -s -d "$dir/sundown" -p1 < "$p"
+done
+# The npm package reaches zlib.h by its own folder layout; ours is Debian's MinGW zlib on the include path.
+for p in "$top"/deps/patches/minizip-*.patch; do
+  [ -e "$p" ] && patch -s -d "$dir/minizip" -p1 < "$p"
 done
 echo "$want" > "$stamp"

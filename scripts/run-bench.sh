@@ -17,13 +17,20 @@ echo "== Rendering (native, Release)"
 echo "== Exporting a root of 10,000 notes (native, Release)"
 "$build/bench/tools/pagewick-bench-export" || status=1
 
-echo "== Listing 10,000 files (Windows build under Wine and Xvfb)"
+echo "== Folder search over 10,000 notes (native, Release, beside grep -ril)"
+"$build/bench/tools/pagewick-bench-search" || status=1
+
 top=$(cd "$(dirname "$0")/.." && pwd)
-listing="$top/$build/win64/tools/pagewick-listing-bench.exe"
 # Wine's desktop process belongs to the display it started on: prepare the prefix inside the same Xvfb.
-xvfb-run -a -s "-screen 0 1280x800x24" bash -c "
-  '$top/scripts/wine-cleanup.sh'; '$top/scripts/wine-setup.sh'
-  '$top/scripts/wine-run.sh' '$listing' </dev/null; code=\$?
-  '$top/scripts/wine-cleanup.sh'; exit \$code" || status=1
+run_under_wine() {
+  xvfb-run -a -s "-screen 0 1280x800x24" bash -c "
+    '$top/scripts/wine-cleanup.sh'; '$top/scripts/wine-setup.sh'
+    '$top/scripts/wine-run.sh' '$1' </dev/null; code=\$?
+    '$top/scripts/wine-cleanup.sh'; exit \$code"
+}
+echo "== Listing 10,000 files (Windows build under Wine and Xvfb)"
+run_under_wine "$top/$build/win64/tools/pagewick-listing-bench.exe" || status=1
+echo "== Folder search over 10,000 notes (Windows build under Wine and Xvfb)"
+run_under_wine "$top/$build/win64/tools/pagewick-search-bench.exe" || status=1
 
 exit $status

@@ -23,6 +23,10 @@ cases=(
     'gadget/win/thing.cpp|#include "settings/win/messages.h"|the area gadget has no layer'
     'notes/note_text.h|#include <windows.h>|note_text.h:1: portable core includes <windows.h>'
     'render/page.cpp|#include "settings/win/settings_win.h"|page.cpp:1: portable core includes the Win32 layer'
+    'install/win/run.cpp|#include "install/win/files.h"|ok'
+    'install/win/run.cpp|#include "install/install_plan.h"|ok'
+    'install/win/run.cpp|#include "settings/win/messages.h"|run.cpp:1: install includes settings/win/messages.h: Install shares no code'
+    'install/plan.cpp|#include "settings/text.h"|plan.cpp:1: install includes settings/text.h: Install shares no code'
 )
 
 for entry in "${cases[@]}"; do

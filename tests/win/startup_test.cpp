@@ -264,8 +264,6 @@ TEST_F(StartupTest, CommandsWithoutTheirOwnerYetSaySo)
     } cases[] = {
         {CMD_NEW_SHEET, "Not available in this version yet: spreadsheets"},
         {CMD_PERPETUAL1, "Perpetual note 1 is not assigned: use Configure -> Perpetual Notes"},
-        {CMD_FIND_NEXT, "Not available in this version yet: search"},
-        {CMD_KEYWORDS, "Not available in this version yet: keywords"},
     };
     for (const auto& c : cases) {
         pw::StatusText("");

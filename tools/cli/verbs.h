@@ -19,12 +19,15 @@ int RenderVerb(std::span<char* const> args);
 int WikiVerb(std::span<char* const> args);
 int ExportVerb(std::span<char* const> args);
 int DateVerb(std::span<char* const> args);
+int SearchVerb(std::span<char* const> args);
 
 inline constexpr Verb kVerbs[] = {
     {"render", "render FILE [--settings INI]   the page View mode shows for FILE", RenderVerb},
     {"wiki", "wiki FILE                      the wiki converter's output alone (line breaks on)", WikiVerb},
     {"export", "export ROOT OUT [--settings INI]  every note of ROOT as static pages in OUT", ExportVerb},
     {"date", "date TEMPLATE [--at YYYY-MM-DDTHH:MM:SS]  the template expanded now or at that local time", DateVerb},
+    {"search", "search FOLDER TERM [--no-names]  the files a folder search opens, in the order it opens them",
+     SearchVerb},
 };
 
 }  // namespace pwcli

@@ -34,18 +34,12 @@ bool CreateNewFile(const std::string& path, const std::string& bytes)
     return ok;
 }
 
-std::string RootExtension(const PlaceRecord& place)
-{
-    if (!place.defaultExtension.empty()) return place.defaultExtension;
-    return Settings().GetString("DefaultExtension", ".txt");
-}
-
 // Names the current root's file with the next free numbered name; false (with a message) when none fits.
 bool NameNewNote(PlaceRecord& place)
 {
     const std::string directory = FileDirectory(place);
     const std::optional<std::string> name =
-        NextNewNoteName(directory, RootExtension(place), [](const std::string& path) { return PathExists(path); });
+        NextNewNoteName(directory, NoteExtension(place), [](const std::string& path) { return PathExists(path); });
     if (!name) {
         StatusMessage("No new note: its name would not fit a path in %s", directory.c_str());
         return false;
@@ -72,6 +66,12 @@ void ListAndSelect(const std::string& name)
 }
 
 }  // namespace
+
+std::string NoteExtension(const PlaceRecord& place)
+{
+    if (!place.defaultExtension.empty()) return place.defaultExtension;
+    return Settings().GetString("DefaultExtension", ".txt");
+}
 
 void NewNote()
 {

@@ -4,7 +4,12 @@
 
 #include <string>
 
+#include "library/place.h"
+
 namespace pw {
+
+// The extension a new note of the place gets: the root's, else DefaultExtension (".txt").
+std::string NoteExtension(const PlaceRecord& place);
 
 // File menu New (40003) and the first toolbar button: "New Note<ext>", "New Note_1<ext>", ... is created
 // and opened in the editor.

@@ -101,6 +101,15 @@ bool BrowserPaneBusy()
     return State().busy;
 }
 
+void BrowseAddress(const std::string& address)
+{
+    if (State().busy || address.empty()) return;
+    BusyMark busy;
+    HWND pane = Pane();
+    ShowPage(pane, PageKind::ShownDirectly, address);
+    if (pane) WaitForTitleChange(pane);
+}
+
 void ShowPage(HWND pane, PageKind kind, const std::string& address)
 {
     SetShownPageKind(kind);

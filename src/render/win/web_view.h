@@ -18,6 +18,9 @@ void RenderView();
 // The viewer's leave operation: stop, go blank, hide the pane and lay the main window out again.
 void BlankView();
 bool BrowserPaneBusy();
+// Shows a web address in the browser pane and waits for its title, which the main window's caption then shows.
+// Nothing happens while the pane is busy or for an empty address.
+void BrowseAddress(const std::string& address);
 
 // Records the page kind, navigates and shows the pane.
 void ShowPage(HWND pane, PageKind kind, const std::string& address);

@@ -16,6 +16,7 @@
 #include "library/win/root_list.h"
 #include "multibar/win/date_paste.h"
 #include "multibar/win/multibar_commands.h"
+#include "multibar/win/search.h"
 #include "notes/win/counters.h"
 #include "notes/win/document.h"
 #include "notes/win/editing.h"
@@ -225,9 +226,9 @@ void OnCharCount(int)
 {
     ShowCharacterCount();
 }
-void OnKeywords(int)
+void OnKeywords(int id)
 {
-    ShowKeywords();
+    ShowKeywords(id);
 }
 
 void OnPrint(int)

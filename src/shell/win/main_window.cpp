@@ -27,12 +27,15 @@ MainWindow::MainWindow(HINSTANCE instance) : instance(instance)
     library.host = this;
     AttachLibraryState(&library);
     AttachLaunchState(&launch);
+    multibar.host = this;
+    AttachMultibarState(&multibar);
 }
 
 MainWindow::~MainWindow()
 {
     window_.reset();
     AttachLaunchState(nullptr);
+    AttachMultibarState(nullptr);
     AttachLibraryState(nullptr);
     AttachNotesState(nullptr);
     AttachRenderState(nullptr);
@@ -126,6 +129,11 @@ ViewMode MainWindow::Mode()
 void MainWindow::EnterEditMode()
 {
     if (mode != ViewMode::Edit) ToggleMode(true);
+}
+
+void MainWindow::SwitchToEditMode()
+{
+    EnsureEditMode();
 }
 
 int MainWindow::ListWidth()

@@ -9,6 +9,7 @@
 
 #include "launch/win/launch_state.h"
 #include "library/win/library_state.h"
+#include "multibar/win/multibar_state.h"
 #include "notes/win/notes_state.h"
 #include "render/win/render_state.h"
 #include "settings/win/handles.h"
@@ -44,8 +45,8 @@ struct SplitterDrag {
 };
 
 // The areas reach the main window only through the narrow host interfaces it implements: WebViewHost
-// (render/win), DocumentHost (notes/win) and LibraryHost (library/win).
-class MainWindow final : public WebViewHost, public DocumentHost, public LibraryHost {
+// (render/win), DocumentHost (notes/win), LibraryHost (library/win) and MultibarHost (multibar/win).
+class MainWindow final : public WebViewHost, public DocumentHost, public LibraryHost, public MultibarHost {
 public:
     explicit MainWindow(HINSTANCE instance);
     // Destroys the window (and with it every pane) before the state the panes' last messages still reach.
@@ -110,6 +111,7 @@ public:
     NotesState notes;
     LibraryState library;
     LaunchState launch;
+    MultibarState multibar;
 
 private:
     // WebViewHost, DocumentHost and LibraryHost: the areas reach these through their interfaces only.
@@ -128,6 +130,7 @@ private:
     ViewMode Mode() override;
     void EnterEditMode() override;
     int ListWidth() override;
+    void SwitchToEditMode() override;
 
     WindowHandle window_;
 };

@@ -143,8 +143,8 @@ void AttachPaneTooltips()
 }
 
 // The editors' focus is tracked through their EN_SETFOCUS and EN_KILLFOCUS notifications; their keys, mouse
-// buttons and context menu are their own. The Multibar's own handling arrives with the Multibar.
-void HookEditorsAndMultibar()
+// buttons and context menu are their own. The Multibar is hooked by its own area (HookMultibar).
+void HookNoteEditors()
 {
     HookEditors(Main().panes.editNoWrap, Main().panes.editWrap);
 }

@@ -9,7 +9,7 @@ bool CreatePanes(HWND main);
 void BuildPaneImageLists();
 void SetCaptionFont();
 void AttachPaneTooltips();
-// Subclasses both note edit panes and the Multibar for their keys and focus tracking.
-void HookEditorsAndMultibar();
+// Subclasses both note edit panes for their keys, menu and focus tracking.
+void HookNoteEditors();
 
 }  // namespace pw

@@ -20,6 +20,7 @@
 #include "library/win/file_operations.h"
 #include "render/win/web_view.h"
 #include "library/win/library_view.h"
+#include "multibar/win/multibar_commands.h"
 #include "notes/win/document.h"
 #include "notes/win/file_info.h"
 
@@ -212,7 +213,8 @@ void InitialiseMainWindow()
     ClearAlwaysOnTopMark();
     LimitEditors();
     SetCaptionFont();
-    HookEditorsAndMultibar();
+    HookNoteEditors();
+    HookMultibar(main.panes.multibar);
     if (!main.expertMode) AttachPaneTooltips();
     LayoutMainWindow();
 }

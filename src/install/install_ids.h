@@ -1,0 +1,25 @@
+// Resource and control ids of Install's window and pages, shared by the resource script and the code.
+#pragma once
+
+#define IDD_INSTALL_MAIN 101
+#define IDD_PAGE_ADVANCED 102
+#define IDD_PAGE_WELCOME 103
+#define IDD_PAGE_LICENCE 109
+
+#define IDI_INSTALL 110
+#define IDB_INSTALL_PICTURE 111
+
+#define IDC_DESKTOP_SHORTCUT 1003
+#define IDC_PROGRAM_FOLDER 1004
+#define IDC_FOR_EVERYONE 1005
+#define IDC_FOR_CURRENT_USER 1006
+#define IDC_ALTERNATE_LOCATION 1007
+#define IDC_LINK_UNINSTALL 1012
+#define IDC_WELCOME_TEXT 1013
+#define IDC_LICENCE_TEXT 1014
+#define IDC_LINK_LICENCE 1015
+#define IDC_ACCEPT_LICENCE 1016
+#define IDC_LAUNCH_AFTER 1017
+#define IDC_PICTURE 1018
+#define IDC_LINK_ADVANCED 201
+#define IDC_LINK_WELCOME 202

@@ -1,0 +1,10 @@
+#include "sheet/win/sheet_search.h"
+
+namespace pw {
+
+bool SheetCellSearch(const std::string&, bool)
+{
+    return false;
+}
+
+}  // namespace pw
