@@ -38,7 +38,7 @@ protected:
     }
 
     // Notes\My Notes.txt, and the recorder copied into a folder with a blank in its name.
-    void StartWith(const std::string& args, const std::string& program = "")
+    void StartWith(const std::string& args, const std::string& program = "", const std::string& general = "")
     {
         lib = InFolder("Notes");
         MakeFolder(lib);
@@ -52,6 +52,7 @@ protected:
             "ExternalProgramExe=" +
             (program.empty() ? recorder : program) + "\r\n";
         if (!args.empty()) ini += "ExternalProgramArgs=" + args + "\r\n";
+        ini += general;
         WriteIni(ini + "[BasicRoots]\r\n" + lib + "=Notes;.txt\r\n");
         Start();
         ClickFile("My Notes.txt");
@@ -97,6 +98,20 @@ TEST_F(ExternalTest, DefaultArgumentsQuoteTheProgramAndTheFile)
 {
     StartWith("");
     EXPECT_EQ(SendTo(), "\"" + recorder + "\" \"" + lib + "\\My Notes.txt\"");
+}
+
+TEST_F(ExternalTest, ProgramStartsShownByDefault)
+{
+    StartWith("");
+    SendTo();
+    EXPECT_EQ(ReadFile(InFolder("My Tools\\shown.txt")), std::to_string(SW_SHOWNORMAL));
+}
+
+TEST_F(ExternalTest, HiddenOptionAsksTheProgramToStartHidden)
+{
+    StartWith("", "", "ExternalProgramHidden=1\r\n");
+    SendTo();
+    EXPECT_EQ(ReadFile(InFolder("My Tools\\shown.txt")), std::to_string(SW_HIDE));
 }
 
 TEST_F(ExternalTest, RequestIsAskedAtEveryLaunchAndCancelGivesEmptyText)
