@@ -1,5 +1,7 @@
 // The Configure dialog's pending layer. Reads fill the layer from the store on first use, so that OK writes
 // back every value the dialog showed; sections queued for deletion are rebuilt from the layer alone.
+#include <algorithm>
+
 #include "settings/limits.h"
 #include "settings/settings_store.h"
 #include "settings/text.h"
@@ -48,6 +50,7 @@ std::string PendingSettings::Get(std::string_view section, std::string_view key,
     entry.comment = EqualsNoCase(section, kGeneral) ? store_.GetComment(key) : store_.GetComment(section, key);
     entry.file = store_.Path();
     entries_.push_back(entry);
+    seeds_.push_back(entry);
     return entry.value;
 }
 
@@ -84,6 +87,7 @@ StringList PendingSettings::KeysOf(std::string_view section)
     }
     for (SettingsEntry& entry : store_.EntriesOf(section)) {
         keys.push_back(entry.key);
+        seeds_.push_back(entry);
         entries_.push_back(std::move(entry));
     }
     return keys;
@@ -98,20 +102,53 @@ void PendingSettings::QueueSectionDeletion(std::string_view section)
     deletions_.push_back(Cut(section));
 }
 
+bool PendingSettings::Unchanged(const SettingsEntry& entry) const
+{
+    for (const SettingsEntry& seed : seeds_) {
+        if (EqualsNoCase(seed.section, entry.section) && EqualsNoCase(seed.key, entry.key))
+            return seed.value == entry.value && seed.comment == entry.comment;
+    }
+    return false;
+}
+
+// Whether the pending entries of a section queued for deletion are the stored ones, in the stored order.
+bool PendingSettings::RebuiltAsStored(std::string_view section) const
+{
+    const std::vector<SettingsEntry> stored = store_.EntriesOf(section);
+    std::size_t next = 0;
+    for (const SettingsEntry& entry : entries_) {
+        if (!EqualsNoCase(entry.section, section)) continue;
+        if (next >= stored.size()) return false;
+        const SettingsEntry& was = stored[next++];
+        if (was.key != entry.key || was.value != entry.value || was.comment != entry.comment) return false;
+    }
+    return next == stored.size();
+}
+
 void PendingSettings::Commit()
 {
-    const std::string path = store_.Path();
-    for (const std::string& section : deletions_) store_.DeleteSection(path, section);
-    deletions_.clear();
+    StringList dropped;
+    StringList kept;
+    for (const std::string& section : deletions_) (RebuiltAsStored(section) ? kept : dropped).push_back(section);
+    std::vector<SettingsEntry> changed;
     for (const SettingsEntry& entry : entries_) {
-        if (!entry.section.empty()) store_.Set(path, entry.section, entry.key, entry.value, entry.comment);
+        if (entry.section.empty()) continue;
+        const bool inKept = std::any_of(
+            kept.begin(), kept.end(), [&](const std::string& section) { return EqualsNoCase(section, entry.section); });
+        const bool inDropped = std::any_of(dropped.begin(), dropped.end(), [&](const std::string& section) {
+            return EqualsNoCase(section, entry.section);
+        });
+        if (inKept || (!inDropped && Unchanged(entry))) continue;
+        changed.push_back(entry);
     }
-    entries_.clear();
+    if (!dropped.empty() || !changed.empty()) store_.WriteChanges(store_.Path(), dropped, changed);
+    Discard();
 }
 
 void PendingSettings::Discard()
 {
     entries_.clear();
+    seeds_.clear();
     deletions_.clear();
 }
 

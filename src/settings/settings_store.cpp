@@ -223,6 +223,31 @@ bool SettingsStore::DeleteSection(const std::string& file, std::string_view sect
     return written;
 }
 
+bool SettingsStore::WriteChanges(const std::string& file, const StringList& droppedSections,
+                                 const std::vector<SettingsEntry>& entries)
+{
+    if (file.empty()) return false;
+    bool written = false;
+    do {
+        std::lock_guard<std::recursive_mutex> hold(lock_);
+        std::optional<std::string> bytes = files_.ReadFile(file);
+        // A file that exists but cannot be read must not be rebuilt from nothing.
+        if (!bytes && files_.FileExists(file)) break;
+        IniText ini(bytes.value_or(""));
+        for (const std::string& section : droppedSections) ini.DropSection(section);
+        for (const SettingsEntry& entry : entries) {
+            const std::string value = FlattenLineBreaks(entry.value);
+            const std::string comment = FlattenLineBreaks(entry.comment);
+            ini.SetValue(entry.section, entry.key, comment.empty() ? value : value + ";" + comment);
+        }
+        const std::string after = ini.Bytes();
+        if (bytes && after == *bytes) return true;
+        written = files_.ReplaceWhole(file, after);
+    } while (false);
+    if (!written) ReportWriteFailure(file);
+    return written;
+}
+
 bool SettingsStore::SetFileOnly(const std::string& file, std::string_view section, std::string_view key,
                                 std::string_view value)
 {

@@ -65,6 +65,11 @@ public:
     bool SetFileOnly(const std::string& file, std::string_view section, std::string_view key, std::string_view value);
     // Rewrites the file without that section (header matched as a line prefix, case ignored).
     bool DeleteSection(const std::string& file, std::string_view section);
+    // Drops the sections, then writes the entries (value and ";comment"), in one safe replacement of the file:
+    // a crash leaves the old or the new settings, never a mix. Entries no line can hold are skipped. Memory is
+    // not updated (the caller reloads). Returns whether the file was written; a failure is reported.
+    bool WriteChanges(const std::string& file, const StringList& droppedSections,
+                      const std::vector<SettingsEntry>& entries);
 
     // Called with the file path when writing a settings or info file fails, or when a write is refused
     // because the file exists but cannot be read (the shell shows it once).
@@ -98,6 +103,9 @@ public:
     void Set(std::string_view section, std::string_view key, std::string_view value, std::string_view comment);
     StringList KeysOf(std::string_view section);
     void QueueSectionDeletion(std::string_view section);
+    // Writes the file once, and only what changed: an entry read and set back as it was stays untouched (a key
+    // that was absent is not added with its default), and a queued section rebuilt exactly as stored is left
+    // where it is. Then the layer is empty.
     void Commit();
     void Discard();
 
@@ -108,8 +116,12 @@ private:
     SettingsEntry* Find(std::string_view key);
     SettingsEntry* Find(std::string_view section, std::string_view key);
 
+    bool Unchanged(const SettingsEntry& entry) const;
+    bool RebuiltAsStored(std::string_view section) const;
+
     SettingsStore& store_;
     std::vector<SettingsEntry> entries_;
+    std::vector<SettingsEntry> seeds_;  // every entry as it was first read, to tell what changed
     StringList deletions_;
 };
 

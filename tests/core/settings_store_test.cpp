@@ -368,7 +368,7 @@ TEST_F(PendingSettingsTest, GetFillsTheLayerFromTheStore)
     EXPECT_EQ(store.GetInt("AutoSave", 2), 5);  // nothing reaches the store before commit
 }
 
-TEST_F(PendingSettingsTest, CommitRebuildsQueuedSectionsThenWritesEveryEntry)
+TEST_F(PendingSettingsTest, CommitRebuildsQueuedSectionsThenWritesTheEntries)
 {
     LoadText("[General]\r\nAutoSave=5\r\n[BasicRoots]\r\nC:\\=C\r\nD:\\old=Old;.txt\r\n");
     EXPECT_EQ(pending.KeysOf("BasicRoots"), (StringList{"C:\\", "D:\\old"}));
@@ -388,6 +388,49 @@ TEST_F(PendingSettingsTest, CommitRebuildsQueuedSectionsThenWritesEveryEntry)
     store.Reload();
     EXPECT_EQ(store.KeysOf("BasicRoots"), (StringList{"D:\\work"}));
     EXPECT_EQ(store.GetInt("ListWidth", 200), 250);
+}
+
+TEST_F(PendingSettingsTest, CommitWritesOnlyWhatChangedInOneWrite)
+{
+    const std::string text = "[General]\r\nAutoSave=5\r\nUseStatBar=yes\r\n[BasicRoots]\r\nC:\\=C\r\nD:\\w=W;.md\r\n";
+    LoadText(text);
+    const int writesBefore = files.writeAttempts;
+    // Read and set back as they were, an absent key shown with its default, a section rebuilt as stored.
+    pending.Set("AutoSave", pending.Get("AutoSave", "2"));
+    pending.Set("NoteShowWordCount", pending.Get("NoteShowWordCount", "1"));
+    for (const std::string& key : pending.KeysOf("BasicRoots")) {
+        const std::string alias = pending.Get("BasicRoots", key, "");
+        const std::string extension = key == "C:\\" ? "" : ".md";
+        pending.Set("BasicRoots", key, alias, extension);
+    }
+    pending.QueueSectionDeletion("BasicRoots");
+    pending.Set("BasicRoots", "C:\\", "C", "");
+    pending.Set("BasicRoots", "D:\\w", "W", ".md");
+    pending.Commit();
+    EXPECT_EQ(files.Text(kIni), text);
+    EXPECT_EQ(files.writeAttempts, writesBefore);
+
+    // A check box shown unmarked for "yes" writes "0"; two changes reach the file in one write.
+    pending.Get("UseStatBar", "0");
+    pending.Set("UseStatBar", "0");
+    pending.Get("AutoSave", "2");
+    pending.Set("AutoSave", "7");
+    pending.Commit();
+    EXPECT_EQ(files.Text(kIni), "[General]\r\nAutoSave=7\r\nUseStatBar=0\r\n[BasicRoots]\r\nC:\\=C\r\nD:\\w=W;.md\r\n");
+    EXPECT_EQ(files.writeAttempts, writesBefore + 1);
+}
+
+TEST_F(PendingSettingsTest, CommitRefusesAFileThatCannotBeRead)
+{
+    LoadText("[General]\r\nAutoSave=5\r\n");
+    files.unreadable.insert(kIni);
+    std::vector<std::string> reported;
+    store.OnWriteFailure([&](const std::string& path) { reported.push_back(path); });
+    pending.Set("AutoSave", "7");
+    pending.Commit();
+    files.unreadable.clear();
+    EXPECT_EQ(files.Text(kIni), "[General]\r\nAutoSave=5\r\n");
+    EXPECT_EQ(reported, (std::vector<std::string>{kIni}));
 }
 
 TEST_F(PendingSettingsTest, KeysOfTakesTheStoreSectionOnce)

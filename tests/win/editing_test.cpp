@@ -351,7 +351,7 @@ TEST_F(EditingTest, LaunchAssociatedHandsTheSelectionToTheSystem)
     Select(27, 287);  // 260 characters
     Command(CMD_LAUNCH_ASSOCIATED);
     EXPECT_TRUE(opened.empty());
-    EXPECT_EQ(pw::LastStatusText(), "The selection is too long to open: at most 259 characters");
+    EXPECT_EQ(pw::LastStatusText(), "Please select less than 260 characters (You have selected 260)");
     Select(3, 3);
     Command(CMD_LAUNCH_ASSOCIATED);
     EXPECT_TRUE(opened.empty());

@@ -28,6 +28,16 @@ void AddOwnFilesMenuItem()
     CheckOwnMenuItem(tools, CMD_VIEW_PW_FILES, Settings().GetBoolDefaultTrue("MenuViewPWFiles"));
 }
 
+void RefreshOwnFilesMenuItem()
+{
+    // By position among the Tools menu's own items: the style sheet submenu reuses the same ids.
+    HMENU tools = ToolsMenu();
+    for (int i = GetMenuItemCount(tools) - 1; i >= 0; --i) {
+        if (GetMenuItemID(tools, i) == CMD_VIEW_PW_FILES) DeleteMenu(tools, i, MF_BYPOSITION);
+    }
+    AddOwnFilesMenuItem();
+}
+
 void ToggleOwnFiles()
 {
     const bool show = !Settings().GetBoolDefaultTrue("MenuViewPWFiles");

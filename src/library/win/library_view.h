@@ -7,6 +7,8 @@ namespace pw {
 
 // Start-up: the Tools menu item for the program's own files (when FwHideFiles is off).
 void AddOwnFilesMenuItem();
+// After the settings changed: the item is taken out and, while FwHideFiles is off, put back.
+void RefreshOwnFilesMenuItem();
 // Tools menu "View Pagewick files": shows or hides the program's own files and lists the files again.
 void ToggleOwnFiles();
 // Start-up: the viewer table and its extension lists.

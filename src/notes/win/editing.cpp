@@ -5,6 +5,7 @@
 
 #include <string>
 
+#include "launch/program_args.h"
 #include "library/viewers.h"
 #include "notes/inserted_links.h"
 #include "notes/win/clipboard_text.h"
@@ -143,8 +144,8 @@ void LaunchAssociated()
     const TextSpan selection = EditorSelection(editor);
     const std::size_t length = selection.end - selection.start;
     if (length == 0) return;
-    if (length > kMaxText) {
-        StatusMessage("The selection is too long to open: at most %d characters", static_cast<int>(kMaxText));
+    if (!SelectionFitsLaunch(length)) {
+        StatusMessage("%s", SelectionTooLongText(length).c_str());
         return;
     }
     const std::string text = EditorText();
@@ -153,6 +154,16 @@ void LaunchAssociated()
     DWORD error = 0;
     if (!OpenWithSystem(target, error))
         StatusMessage("Could not open %s: %s", target.c_str(), ErrorText(error).c_str());
+}
+
+std::string SelectedNoteText()
+{
+    HWND editor = ActiveEditor();
+    if (!TextViewerCurrent() || !editor || !IsWindowEnabled(editor)) return {};
+    const TextSpan selection = EditorSelection(editor);
+    const std::string text = EditorText();
+    if (selection.end <= selection.start || selection.end > text.size()) return {};
+    return text.substr(selection.start, selection.end - selection.start);
 }
 
 bool InsertDroppedText(const std::string& text)

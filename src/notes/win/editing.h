@@ -16,6 +16,8 @@ void ToggleFormatNewLines();
 void PasteText();
 // Launch Associated (33796, 40009): the selected text (1 to 259 characters) goes to the system's "open" verb.
 void LaunchAssociated();
+// The selected text of the note shown in the text pane; "" when there is none.
+std::string SelectedNoteText();
 // A dropped text replaces the selection; a web address becomes a link. False when the note cannot take it.
 bool InsertDroppedText(const std::string& text);
 // The link to an image saved in the note's "imgs" folder replaces the selection.

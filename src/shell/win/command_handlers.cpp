@@ -30,10 +30,20 @@
 #include "shell/win/layout_win.h"
 #include "shell/win/main_window.h"
 #include "shell/win/mode.h"
+#include "shell/win/startup.h"
 #include "shell/win/viewer_menu.h"
 
 namespace pw {
 namespace {
+
+// The full path of the entry selected in the file pane; "" when none is selected or it does not fit.
+std::string SelectedEntryPath()
+{
+    const std::string name = SelectedFileName();
+    std::string path;
+    if (name.empty() || !JoinPath(path, FileDirectory(CurrentPlace()), name)) return {};
+    return path;
+}
 
 bool WebViewerCurrent()
 {
@@ -181,7 +191,10 @@ void OnLaunchAssociated(int)
 }
 void OnConfigure(int)
 {
-    ShowConfigure();
+    if (!ShowConfigure(Main().hwnd)) return;
+    Settings().Reload();
+    ApplySettings();
+    RefreshOwnFilesMenuItem();
 }
 
 void OnSlot(int id)
@@ -205,11 +218,11 @@ void OnFormatNewLines(int)
 }
 void OnMailToSelected(int)
 {
-    MailToSelected();
+    MailSelection(SelectedNoteText(), false);
 }
 void OnMailSelectedAsBody(int)
 {
-    MailSelectedAsBody();
+    MailSelection(SelectedNoteText(), true);
 }
 void OnWordCount(int)
 {
@@ -229,7 +242,7 @@ void OnPrint(int)
     if (WebViewerCurrent())
         PrintShownPage();
     else if (TextViewerCurrent())
-        PrintFileWithSystem();
+        PrintWithShell(OpenFilePath(CurrentPlace()));
 }
 
 void OnSheetTitleRow(int)
@@ -268,7 +281,19 @@ void OnSortByName(int)
 }
 void OnSendToExternal(int)
 {
-    SendToExternalProgram();
+    SendToExternalProgram(Main().hwnd, SelectedEntryPath());
+}
+void OnLaunchEntry(int)
+{
+    OpenWithShell(SelectedEntryPath());
+}
+void OnEntryProperties(int)
+{
+    ShowShellProperties(Main().hwnd, SelectedEntryPath());
+}
+void OnOpenFolder(int)
+{
+    OpenWithShell(FileDirectory(CurrentPlace()));
 }
 void OnFilter(int id)
 {

@@ -34,6 +34,7 @@ MainWindow::MainWindow(HINSTANCE instance) : instance(instance)
     AttachLibraryState(&library);
     sheet.host = this;
     AttachSheetState(&sheet);
+    AttachLaunchState(&launch);
     multibar.host = this;
     AttachMultibarState(&multibar);
 }
@@ -42,6 +43,7 @@ MainWindow::~MainWindow()
 {
     window_.reset();
     AttachSheetState(nullptr);
+    AttachLaunchState(nullptr);
     AttachMultibarState(nullptr);
     AttachLibraryState(nullptr);
     AttachNotesState(nullptr);

@@ -7,6 +7,7 @@
 
 #include <string>
 
+#include "launch/win/launch_state.h"
 #include "library/win/library_state.h"
 #include "multibar/win/multibar_state.h"
 #include "notes/win/notes_state.h"
@@ -116,6 +117,7 @@ public:
     NotesState notes;
     LibraryState library;
     SheetState sheet;
+    LaunchState launch;
     MultibarState multibar;
 
 private:
