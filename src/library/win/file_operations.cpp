@@ -1,6 +1,14 @@
 #include "library/win/file_operations.h"
 
+#include <shellapi.h>
+
+#include "library/listing.h"
+#include "library/win/file_clipboard.h"
+#include "library/win/file_edit.h"
+#include "library/win/file_pane.h"
+#include "library/win/folder_edit.h"
 #include "library/win/library_state.h"
+#include "library/win/list_view.h"
 #include "settings/win/messages.h"
 #include "settings/win/handles.h"
 #include "settings/win/settings_win.h"
@@ -39,6 +47,93 @@ HMENU SortMenu()
     return menu;
 }
 
+std::string SelectedFilePath()
+{
+    const std::string name = SelectedFileName();
+    std::string path;
+    if (name.empty() || !CurrentPlace().inUse || !JoinPath(path, FileDirectory(CurrentPlace()), name)) return {};
+    return path;
+}
+
+// The selected folder pane item's path; the parent entry stands for nothing.
+std::string SelectedFolderPath()
+{
+    HWND folders = LibraryArea().panes.folders;
+    const int index = list_view::Selected(folders);
+    if (index < 0 || !CurrentPlace().inUse) return {};
+    const std::string text = list_view::Text(folders, index);
+    std::string path;
+    if (text.empty() || text == kParentEntry || !JoinPath(path, CurrentPlace().folderPath, text)) return {};
+    return path;
+}
+
+void OpenWithSystem(const std::string& path)
+{
+    if (path.empty()) return;
+    ShellExecuteA(LibraryArea().panes.mainWindow, "open", path.c_str(), nullptr, nullptr, SW_SHOWNORMAL);
+}
+
+void ShowProperties(const std::string& path)
+{
+    if (path.empty()) return;
+    SHELLEXECUTEINFOA info{};
+    info.cbSize = sizeof(info);
+    info.fMask = SEE_MASK_INVOKEIDLIST;
+    info.hwnd = LibraryArea().panes.mainWindow;
+    info.lpVerb = "properties";
+    info.lpFile = path.c_str();
+    info.nShow = SW_SHOWNORMAL;
+    ShellExecuteExA(&info);
+}
+
+void Launch()
+{
+    OpenWithSystem(SelectedFilePath());
+}
+
+void OpenInExplorer()
+{
+    if (CurrentPlace().inUse) OpenWithSystem(FileDirectory(CurrentPlace()));
+}
+
+void FileProperties()
+{
+    ShowProperties(SelectedFilePath());
+}
+
+void FolderProperties()
+{
+    ShowProperties(SelectedFolderPath());
+}
+
+void Copy()
+{
+    PutFileOnClipboard("copy");
+}
+
+void Cut()
+{
+    PutFileOnClipboard("move");
+}
+
+struct FileCommand {
+    int id;
+    void (*run)();
+};
+
+const FileCommand kFileCommands[] = {
+    {CMD_FOLDER_NEW, NewFolder},
+    {CMD_FOLDER_EXPLORER, OpenInExplorer},
+    {CMD_FOLDER_PROPERTIES, FolderProperties},
+    {CMD_FILE_PROPERTIES, FileProperties},
+    {CMD_FILE_DELETE, DeleteSelectedFile},
+    {CMD_FILE_RENAME, StartFileRename},
+    {CMD_FILE_CUT, Cut},
+    {CMD_FILE_COPY, Copy},
+    {CMD_FILE_PASTE, PasteFile},
+    {CMD_FILE_LAUNCH, Launch},
+};
+
 void Track(HMENU menu, POINT screen)
 {
     TrackPopupMenu(menu, TPM_LEFTALIGN | TPM_RIGHTBUTTON, screen.x, screen.y, 0, LibraryArea().panes.mainWindow,
@@ -55,7 +150,7 @@ void ShowFileContextMenu(POINT screen)
     Separator(m);
     Append(m, CMD_FILE_COPY, "   Copy      ");
     Append(m, CMD_FILE_CUT, "   Cut");
-    Append(m, CMD_FILE_PASTE, "   Paste", false);
+    Append(m, CMD_FILE_PASTE, "   Paste", !LibraryArea().clipboard.operation.empty());
     const bool bitmap = IsClipboardFormatAvailable(CF_BITMAP) || IsClipboardFormatAvailable(CF_DIB);
     Append(m, CMD_FILE_PASTE_IMAGE, bitmap ? "   Paste Image " : "   Paste Image  ", bitmap);
     Separator(m);
@@ -89,25 +184,39 @@ void ShowFolderContextMenu(POINT screen)
     Track(m, screen);
 }
 
-// Creating, renaming, deleting, copying and moving files and folders are not built yet.
-void FileOperation(int)
+void FileOperation(int id)
 {
-    ReportNotAvailable("file and folder operations");
+    for (const FileCommand& command : kFileCommands) {
+        if (command.id == id) {
+            command.run();
+            return;
+        }
+    }
+    if (id == CMD_FILE_PASTE_IMAGE) ReportNotAvailable("pasting images");
 }
 
-void FinishRename(int)
+void BeginLabelEdit(HWND list, int index)
 {
-    ReportNotAvailable("renaming");
+    LabelEditState& edit = LibraryArea().labelEdit;
+    const bool placeholder = edit.newFolder && list == LibraryArea().panes.folders && index == 0;
+    edit = LabelEditState{};
+    edit.newFolder = placeholder;
+    edit.oldName = list == LibraryArea().panes.files ? FileNameAt(index) : list_view::Text(list, index);
 }
 
-void DeleteSelectedFile()
+void EndLabelEdit(const char* text)
 {
-    ReportNotAvailable("deleting files");
+    LibraryArea().labelEdit.newName = text && *text ? text : "null";
 }
 
-void MoveFileToFolder(const std::string&, const std::string&)
+void FinishRename(int id)
 {
-    ReportNotAvailable("moving files");
+    LabelEditState edit = LibraryArea().labelEdit;
+    LibraryArea().labelEdit = LabelEditState{};
+    if (id == CMD_RENAME_FOLDER_DONE)
+        FinishFolderRename(edit);
+    else
+        FinishFileRename(edit);
 }
 
 }  // namespace pw

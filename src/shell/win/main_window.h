@@ -101,9 +101,6 @@ public:
     bool autosaveTimerRunning = false;
     bool settingsWriteReported = false;
 
-    // The new name of a finished label edit, read by the rename command posted after it.
-    std::string renamedLabel;
-
     // The areas' state.
     StatusBoard status;
     RenderState render;
