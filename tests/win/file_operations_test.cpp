@@ -9,10 +9,12 @@
 
 #include "gui_harness.h"
 #include "library/win/file_drag.h"
+#include "library/win/file_operations.h"
 #include "library/win/file_pane.h"
 #include "library/win/folder_pane.h"
 #include "library/win/library_state.h"
 #include "library/win/list_view.h"
+#include "settings/win/handles.h"
 #include "settings/win/messages.h"
 #include "shell/ids.h"
 #include "shell/win/main_window.h"
@@ -26,7 +28,7 @@ class FileOperationsTest : public PagewickTest {
 protected:
     // Notes\{n.md linking imgs\a.png and ..\out.png, n.md.fw, a.txt, a.txt.fw, imgs\a.png, Work\imgs\, Bare\},
     // and out.png beside Notes.
-    void MakeLibrary()
+    void MakeLibrary(const std::string& general = "")
     {
         lib = InFolder("Notes");
         for (const char* folder : {"", "\\imgs", "\\Work", "\\Work\\imgs", "\\Bare"}) MakeFolder(lib + folder);
@@ -37,10 +39,8 @@ protected:
         WriteFile(lib + "\\b.txt", "b\r\n");
         WriteFile(lib + "\\imgs\\a.png", "png");
         WriteFile(InFolder("out.png"), "outside");
-        WriteIni(
-            "[General]\r\nRootAutoAddCDrive=0\r\nRootAutoAddMyDocuments=0\r\nRootAutoAddAmbervale=0\r\n"
-            "[BasicRoots]\r\n" +
-            lib + "=Notes;.md\r\n");
+        WriteIni("[General]\r\nRootAutoAddCDrive=0\r\nRootAutoAddMyDocuments=0\r\nRootAutoAddAmbervale=0\r\n" +
+                 general + "[BasicRoots]\r\n" + lib + "=Notes;.md\r\n");
     }
 
     std::string In(const std::string& name) { return lib + "\\" + name; }
@@ -69,14 +69,22 @@ protected:
     void FinishEdit(HWND list, const std::string* text)
     {
         HWND edit = ListView_GetEditControl(list);
-        ASSERT_NE(edit, nullptr);
+        ASSERT_NE(edit, nullptr) << "no label edit open in " << (list == Files() ? "files" : "folders");
         if (text) SetWindowTextA(edit, text->c_str());
         SendMessageA(edit, WM_KEYDOWN, text ? VK_RETURN : VK_ESCAPE, 0);
         Pump();
     }
 
+    // A label edit ends when its box loses the focus: the window must be the active one while it is open.
+    void StartNewFolder()
+    {
+        SetForegroundWindow(hwnd);
+        Command(CMD_FOLDER_NEW);
+    }
+
     void RenameFile(const std::string& from, const std::string* to)
     {
+        SetForegroundWindow(hwnd);
         ASSERT_TRUE(pw::SelectFileByName(from)) << from;
         Command(CMD_FILE_RENAME);
         FinishEdit(Files(), to);
@@ -86,6 +94,7 @@ protected:
     {
         const int index = pw::list_view::Find(Folders(), from);
         ASSERT_GE(index, 0) << from;
+        SetForegroundWindow(hwnd);
         SetFocus(Folders());
         ListView_EditLabel(Folders(), index);
         FinishEdit(Folders(), &to);
@@ -102,6 +111,94 @@ protected:
 
     std::string lib;
 };
+
+struct MenuItem {
+    UINT id;
+    std::string text;
+    bool enabled;
+};
+
+std::vector<MenuItem> ItemsOf(HMENU menu)
+{
+    std::vector<MenuItem> items;
+    for (int i = 0; i < GetMenuItemCount(menu); ++i) {
+        char text[128] = {};
+        GetMenuStringA(menu, i, text, sizeof text, MF_BYPOSITION);
+        const UINT state = GetMenuState(menu, i, MF_BYPOSITION);
+        const UINT id = (state & MF_POPUP) ? 0xffff : GetMenuItemID(menu, i);
+        const bool separator = (state & MF_SEPARATOR) != 0;
+        items.push_back({separator ? 0 : id, text, separator || !(state & (MF_GRAYED | MF_DISABLED))});
+    }
+    return items;
+}
+
+void ExpectMenu(HMENU menu, const std::vector<MenuItem>& expected, const char* when)
+{
+    const std::vector<MenuItem> items = ItemsOf(menu);
+    ASSERT_EQ(items.size(), expected.size()) << when;
+    for (std::size_t i = 0; i < items.size(); ++i) {
+        EXPECT_EQ(items[i].id, expected[i].id) << when << " " << i;
+        EXPECT_EQ(items[i].text, expected[i].text) << when << " " << i;
+        EXPECT_EQ(items[i].enabled, expected[i].enabled) << when << " " << i;
+    }
+}
+
+std::vector<MenuItem> FileMenu(bool pending, const std::string& send, bool external)
+{
+    return {{CMD_FILE_REFRESH, "   Refresh", true},
+            {0, "", true},
+            {CMD_FILE_COPY, "   Copy      ", true},
+            {CMD_FILE_CUT, "   Cut", true},
+            {CMD_FILE_PASTE, "   Paste", pending},
+            {CMD_FILE_PASTE_IMAGE, "   Paste Image  ", false},
+            {0, "", true},
+            {CMD_FILE_DELETE, "   Delete", true},
+            {CMD_FILE_RENAME, "   Rename", true},
+            {0, "", true},
+            {0xffff, "   Filter view", true},
+            {0xffff, "   Sort", true},
+            {0, "", true},
+            {CMD_FILE_OPEN_AS_TEXT, "   Open as text  ", true},
+            {CMD_FILE_LAUNCH, "   Launch", true},
+            {CMD_FILE_SEND_EXTERNAL, send, external},
+            {0, "", true},
+            {CMD_FILE_KEYWORDS, "   Keywords  ", true},
+            {CMD_FILE_PROPERTIES, "   Properties  ", true}};
+}
+
+TEST_F(FileOperationsTest, ContextMenusShowTheirTextsAndWhatIsEnabled)
+{
+    MakeLibrary();
+    ASSERT_TRUE(Start());
+    ASSERT_TRUE(OpenClipboard(hwnd));
+    EmptyClipboard();
+    CloseClipboard();
+    {
+        pw::MenuHandle menu(pw::BuildFileContextMenu());
+        ExpectMenu(menu.get(), FileMenu(false, "   Send to external program", false), "nothing pending");
+    }
+    ASSERT_TRUE(pw::SelectFileByName("a.txt"));
+    Command(CMD_FILE_COPY);
+    {
+        pw::MenuHandle menu(pw::BuildFileContextMenu());
+        ExpectMenu(menu.get(), FileMenu(true, "   Send to external program", false), "a copy pending");
+    }
+    Stop();
+    MakeLibrary("ExternalProgramExe=C:\\x.exe\r\nExternalProgramAlias=Viewer\r\n");
+    ASSERT_TRUE(Start());
+    {
+        pw::MenuHandle menu(pw::BuildFileContextMenu());
+        ExpectMenu(menu.get(), FileMenu(false, "   Send to Viewer", true), "an external program");
+    }
+    pw::MenuHandle folders(pw::BuildFolderContextMenu());
+    ExpectMenu(folders.get(),
+               {{CMD_FOLDER_NEW, "   New   ", true},
+                {0, "", true},
+                {CMD_FOLDER_EXPLORER, " Open in Explorer  ", true},
+                {0, "", true},
+                {CMD_FOLDER_PROPERTIES, "  Properties  ", true}},
+               "folders");
+}
 
 TEST_F(FileOperationsTest, CopyAndPasteCarryTheInfoFileAndTheImagesInside)
 {
@@ -245,7 +342,7 @@ TEST_F(FileOperationsTest, NewFolderAndFolderRenames)
 {
     MakeLibrary();
     ASSERT_TRUE(Start());
-    Command(CMD_FOLDER_NEW);
+    StartNewFolder();
     ASSERT_EQ(pw::list_view::Text(Folders(), 0), "New Folder");
     const std::string fresh = "Fresh";
     FinishEdit(Folders(), &fresh);
@@ -254,18 +351,18 @@ TEST_F(FileOperationsTest, NewFolderAndFolderRenames)
     EXPECT_EQ(pw::list_view::Text(Folders(), 0), "Fresh");
 
     // Confirming the placeholder as it is makes a folder named New Folder; a second one is not a rename of it.
-    Command(CMD_FOLDER_NEW);
+    StartNewFolder();
     const std::string placeholder = "New Folder";
     FinishEdit(Folders(), &placeholder);
     EXPECT_EQ(pw::LastStatusText(), "Created New Folder");
     EXPECT_TRUE(Exists(In("New Folder")));
-    Command(CMD_FOLDER_NEW);
+    StartNewFolder();
     const std::string other = "Other";
     FinishEdit(Folders(), &other);
     EXPECT_TRUE(Exists(In("New Folder")) && Exists(In("Other")));
 
     // A cancelled edit makes nothing.
-    Command(CMD_FOLDER_NEW);
+    StartNewFolder();
     FinishEdit(Folders(), nullptr);
     EXPECT_TRUE(Exists(In("Other")) && !Exists(In("null")));
 

@@ -142,10 +142,9 @@ void Track(HMENU menu, POINT screen)
 
 }  // namespace
 
-void ShowFileContextMenu(POINT screen)
+HMENU BuildFileContextMenu()
 {
-    MenuHandle menu(CreatePopupMenu());
-    HMENU m = menu.get();
+    HMENU m = CreatePopupMenu();
     Append(m, CMD_FILE_REFRESH, "   Refresh");
     Separator(m);
     Append(m, CMD_FILE_COPY, "   Copy      ");
@@ -169,19 +168,30 @@ void ShowFileContextMenu(POINT screen)
     Separator(m);
     Append(m, CMD_FILE_KEYWORDS, "   Keywords  ");
     Append(m, CMD_FILE_PROPERTIES, "   Properties  ");
-    Track(m, screen);
+    return m;
 }
 
-void ShowFolderContextMenu(POINT screen)
+HMENU BuildFolderContextMenu()
 {
-    MenuHandle menu(CreatePopupMenu());
-    HMENU m = menu.get();
+    HMENU m = CreatePopupMenu();
     Append(m, CMD_FOLDER_NEW, "   New   ");
     Separator(m);
     Append(m, CMD_FOLDER_EXPLORER, " Open in Explorer  ");
     Separator(m);
     Append(m, CMD_FOLDER_PROPERTIES, "  Properties  ");
-    Track(m, screen);
+    return m;
+}
+
+void ShowFileContextMenu(POINT screen)
+{
+    MenuHandle menu(BuildFileContextMenu());
+    Track(menu.get(), screen);
+}
+
+void ShowFolderContextMenu(POINT screen)
+{
+    MenuHandle menu(BuildFolderContextMenu());
+    Track(menu.get(), screen);
 }
 
 void FileOperation(int id)

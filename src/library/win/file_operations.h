@@ -7,6 +7,9 @@
 
 namespace pw {
 
+// The menus as they stand now (texts and enabled states); the caller owns the menu.
+HMENU BuildFileContextMenu();
+HMENU BuildFolderContextMenu();
 void ShowFileContextMenu(POINT screen);
 void ShowFolderContextMenu(POINT screen);
 // Commands 400 to 403 and 500 to 513 that belong to file and folder operations.
