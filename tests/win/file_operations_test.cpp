@@ -417,3 +417,64 @@ TEST_F(FileOperationsTest, DraggingOntoTheParentEntryMovesTheFileOneLevelUp)
 
 }  // namespace
 }  // namespace pwtest
+
+namespace pwtest {
+namespace {
+
+class PasteImageTest : public FileOperationsTest {
+protected:
+    // A 5x3 picture of the screen's depth on the clipboard, as a screenshot puts it there.
+    void PutPictureOnClipboard()
+    {
+        HDC screen = GetDC(nullptr);
+        HBITMAP bitmap = CreateCompatibleBitmap(screen, 5, 3);
+        ReleaseDC(nullptr, screen);
+        ASSERT_NE(bitmap, nullptr);
+        ASSERT_TRUE(OpenClipboard(hwnd));
+        EmptyClipboard();
+        SetClipboardData(CF_BITMAP, bitmap);  // the clipboard owns it now
+        CloseClipboard();
+    }
+};
+
+TEST_F(PasteImageTest, PasteImageSavesTheNextFreePngInTheFolder)
+{
+    MakeLibrary();
+    ASSERT_TRUE(Start());
+    PutPictureOnClipboard();
+    Command(CMD_FILE_PASTE_IMAGE);
+    EXPECT_EQ(ReadFile(In("Image_000.png")).substr(0, 4), "\x89PNG");
+    EXPECT_FALSE(Exists(In("Image_000.bmp"))) << "the BMP goes once the PNG is written";
+    EXPECT_EQ(SelectedIn(Files()), "Image_000.png");
+    EXPECT_EQ(pw::CurrentPlace().file, "Image_000.png");
+
+    // A present PNG takes its counter although the BMP name is free.
+    Command(CMD_FILE_PASTE_IMAGE);
+    EXPECT_TRUE(Exists(In("Image_001.png")));
+    EXPECT_EQ(SelectedIn(Files()), "Image_001.png");
+}
+
+TEST_F(PasteImageTest, PasteImageKeepsTheBmpWhenPngSavingIsOff)
+{
+    MakeLibrary("ImageSaveAsPng=0\r\n");
+    WriteFile(In("Image_000.png"), "not ours");
+    ASSERT_TRUE(Start());
+    PutPictureOnClipboard();
+    Command(CMD_FILE_PASTE_IMAGE);
+    const std::string bmp = ReadFile(In("Image_000.bmp"));
+    ASSERT_GE(bmp.size(), 54u);
+    EXPECT_EQ(bmp.substr(0, 2), "BM");
+    EXPECT_EQ(bmp.substr(14, 4), std::string("\x28\0\0\0", 4));
+    EXPECT_EQ(ReadFile(In("Image_000.png")), "not ours");
+    EXPECT_EQ(SelectedIn(Files()), "Image_000.bmp");
+
+    // Without a picture on the clipboard nothing happens.
+    ASSERT_TRUE(OpenClipboard(hwnd));
+    EmptyClipboard();
+    CloseClipboard();
+    Command(CMD_FILE_PASTE_IMAGE);
+    EXPECT_FALSE(Exists(In("Image_001.bmp")));
+}
+
+}  // namespace
+}  // namespace pwtest

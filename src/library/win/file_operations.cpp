@@ -2,6 +2,8 @@
 
 #include <shellapi.h>
 
+#include <optional>
+
 #include "library/listing.h"
 #include "library/win/file_clipboard.h"
 #include "library/win/file_edit.h"
@@ -9,6 +11,8 @@
 #include "library/win/folder_edit.h"
 #include "library/win/library_state.h"
 #include "library/win/list_view.h"
+#include "media/win/image_files.h"
+#include "notes/win/document.h"
 #include "settings/win/messages.h"
 #include "settings/win/handles.h"
 #include "settings/win/settings_win.h"
@@ -116,6 +120,18 @@ void Cut()
     PutFileOnClipboard("move");
 }
 
+// The clipboard's picture becomes an image file of the file directory, listed, selected and shown.
+void PasteImage()
+{
+    if (!CurrentPlace().inUse) return;
+    const std::optional<std::string> name =
+        PasteClipboardImage(LibraryArea().panes.mainWindow, FileDirectory(CurrentPlace()));
+    if (!name) return;
+    CloseDocument();
+    ListFiles(false);
+    SelectAndOpenFile(*name);
+}
+
 struct FileCommand {
     int id;
     void (*run)();
@@ -132,6 +148,7 @@ const FileCommand kFileCommands[] = {
     {CMD_FILE_COPY, Copy},
     {CMD_FILE_PASTE, PasteFile},
     {CMD_FILE_LAUNCH, Launch},
+    {CMD_FILE_PASTE_IMAGE, PasteImage},
 };
 
 void Track(HMENU menu, POINT screen)
@@ -202,7 +219,6 @@ void FileOperation(int id)
             return;
         }
     }
-    if (id == CMD_FILE_PASTE_IMAGE) ReportNotAvailable("pasting images");
 }
 
 void BeginLabelEdit(HWND list, int index)
