@@ -3,6 +3,7 @@
 #include "library/win/file_pane.h"
 #include "library/win/folder_watch.h"
 #include "library/win/library_state.h"
+#include "shell/win/image_paste.h"
 #include "shell/win/layout_win.h"
 #include "shell/win/mode.h"
 #include "shell/win/toolbar.h"
@@ -82,6 +83,11 @@ void MainWindow::AddListedFile(const std::string& name)
 bool MainWindow::FollowListedFile(const std::string& name)
 {
     return FollowShownFile(name);
+}
+
+void MainWindow::PasteImageIntoNote()
+{
+    PasteImageForNote();
 }
 
 bool MainWindow::SelectListedFile(const std::string& name)

@@ -116,6 +116,7 @@ private:
     void AddListedFile(const std::string& name) override;
     bool FollowListedFile(const std::string& name) override;
     bool SelectListedFile(const std::string& name) override;
+    void PasteImageIntoNote() override;
     int CurrentViewer() override;
     void ForgetOpenFile() override;
     void ShowViewerMenu(int viewer) override;
