@@ -1,16 +1,16 @@
 #!/usr/bin/env bash
 # Runs the fuzzers of a fuzz build tree (make fuzz): the wiki converter, the whole page pipeline, and the settings
-# reader and writer, a third of the time each, each with its own corpus under BUILD/fuzz/corpus. Crashing inputs
+# reader and writer and the spreadsheet reader and writer, a quarter of the time each, each with its own corpus under BUILD/fuzz/corpus. Crashing inputs
 # land in BUILD/fuzz/artifacts.
 # usage: run-fuzz.sh BUILD [SECONDS]   (default 600 seconds in all)
 set -eu
 top=$(cd "$(dirname "$0")/.." && pwd)
 build=${1:?usage: run-fuzz.sh BUILD [SECONDS]}
 seconds=${2:-600}
-share=$(( seconds / 3 ))
+share=$(( seconds / 4 ))
 [ "$share" -gt 0 ] || share=1
 status=0
-for name in wiki page settings; do
+for name in wiki page settings sheet; do
   fuzzer="$build/fuzz/tools/pagewick_fuzz_$name"
   if [ ! -x "$fuzzer" ]; then
     echo "run-fuzz.sh: $fuzzer is missing (make fuzz builds it)" >&2

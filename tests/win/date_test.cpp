@@ -5,6 +5,9 @@
 #include <cstdio>
 #include <string>
 
+#include "sheet/win/cell_editor.h"
+#include "sheet/win/sheet_state.h"
+#include "sheet/win/sheet_view.h"
 #include "gui_harness.h"
 #include "library/win/library_state.h"
 #include "media/win/image_date.h"
@@ -92,13 +95,20 @@ TEST_F(DateTest, ANoteOpenedReadOnlyTakesNoDate)
     EXPECT_FALSE(pw::NoteModified());
 }
 
-TEST_F(DateTest, ASpreadsheetCellSaysItCannotTakeADateYet)
+TEST_F(DateTest, ACellBeingEditedTakesTheDateAndTheTableDoesNot)
 {
     StartLibrary();
     ClickFile("t.csv");
     ASSERT_EQ(pw::CurrentViewer(), pw::kSpreadsheetViewer);
     pw::PasteDate(pw::Main().panes.sheet);
-    EXPECT_EQ(pw::LastStatusText(), "Not available in this version yet: dates in spreadsheet cells");
+    EXPECT_FALSE(pw::SheetArea().sheet.isModified);
+    pw::MoveCursorTo(0, 1);
+    pw::EditCurrentCell();
+    HWND edit = pw::CellEditBox();
+    ASSERT_NE(edit, nullptr);
+    SetWindowTextA(edit, "");
+    pw::PasteDate(edit);
+    EXPECT_FALSE(TextOf(edit).empty());
 }
 
 TEST_F(DateTest, ASavedImageGetsAFreeDatedNameAndNeverReplacesOne)

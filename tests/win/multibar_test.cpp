@@ -6,6 +6,8 @@
 #include <string>
 #include <vector>
 
+#include "sheet/win/sheet_document.h"
+#include "sheet/win/sheet_state.h"
 #include "gui_harness.h"
 #include "library/win/library_state.h"
 #include "multibar/dialog_ids.h"
@@ -337,8 +339,10 @@ TEST_F(MultibarTest, ATypedNameOpensTheFileOrCreatesANoteOrASheet)
     const std::string row = "\"\",\"\",\"\",\"\",\"\"\r\n";
     EXPECT_EQ(ReadFile(Note("Budget.csv")), row + row + row + row + row);
     EXPECT_EQ(pw::CurrentPlace().file, "Budget.csv");
-    EXPECT_EQ(pw::LastStatusText(), "Spreadsheets are not shown yet: Budget.csv");
-    // The sheet shown finds nothing with "?" yet.
+    EXPECT_TRUE(pw::SheetOpen());
+    EXPECT_EQ(pw::SheetArea().cursorLine, 0);
+    EXPECT_EQ(pw::SheetArea().cursorColumn, 1);
+    // The empty sheet holds nothing to find.
     Run("? x");
     EXPECT_EQ(pw::CurrentPlace().file, "Budget.csv");
 }

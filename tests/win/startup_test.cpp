@@ -266,7 +266,6 @@ TEST_F(StartupTest, CommandsWithoutTheirOwnerYetSaySo)
         {CMD_MAIL_TO_SELECTED, "Not available in this version yet: mail"},
         {CMD_MAIL_SELECTED_BODY, "Not available in this version yet: mail"},
         {CMD_FILE_SEND_EXTERNAL, "Not available in this version yet: the external program"},
-        {CMD_NEW_SHEET, "Not available in this version yet: spreadsheets"},
         {CMD_PERPETUAL1, "Perpetual note 1 is not assigned: use Configure -> Perpetual Notes"},
     };
     for (const auto& c : cases) {

@@ -19,6 +19,7 @@ int RenderVerb(std::span<char* const> args);
 int WikiVerb(std::span<char* const> args);
 int ExportVerb(std::span<char* const> args);
 int DateVerb(std::span<char* const> args);
+int CsvVerb(std::span<char* const> args);
 int SearchVerb(std::span<char* const> args);
 
 inline constexpr Verb kVerbs[] = {
@@ -26,6 +27,7 @@ inline constexpr Verb kVerbs[] = {
     {"wiki", "wiki FILE                      the wiki converter's output alone (line breaks on)", WikiVerb},
     {"export", "export ROOT OUT [--settings INI]  every note of ROOT as static pages in OUT", ExportVerb},
     {"date", "date TEMPLATE [--at YYYY-MM-DDTHH:MM:SS]  the template expanded now or at that local time", DateVerb},
+    {"csv", "csv FILE [--delimiter C]       the rows and cells the spreadsheet reads from FILE, as JSON", CsvVerb},
     {"search", "search FOLDER TERM [--no-names]  the files a folder search opens, in the order it opens them",
      SearchVerb},
 };

@@ -6,6 +6,7 @@
 #include "library/win/list_view.h"
 #include "notes/win/document.h"
 #include "render/win/web_view.h"
+#include "sheet/win/sheet_document.h"
 
 namespace pw {
 namespace {
@@ -69,6 +70,7 @@ void LeaveViewer(int index)
 {
     if (index == kTextViewer) LeaveTextViewer();
     if (index == kWebViewer) BlankView();
+    if (index == kSpreadsheetViewer) CloseSheet();
     State().host->SetFirstButtons(WebPageShown());
 }
 

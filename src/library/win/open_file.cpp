@@ -10,6 +10,7 @@
 #include "notes/win/document.h"
 #include "render/win/web_view.h"
 #include "settings/win/messages.h"
+#include "sheet/win/sheet_document.h"
 
 namespace pw {
 namespace {
@@ -17,6 +18,12 @@ namespace {
 LibraryHost& Host()
 {
     return *LibraryArea().host;
+}
+
+// A file that cannot be read shows nothing; the status line says why.
+void ShowSheet()
+{
+    if (!OpenSheet(false)) StatusMessage("Cannot read spreadsheet file: %s", CurrentPlace().file.c_str());
 }
 
 void ShowInViewer(int viewer)
@@ -28,7 +35,7 @@ void ShowInViewer(int viewer)
         RenderView();
         Host().SetFirstButtons(WebPageShown());
     } else if (viewer == kSpreadsheetViewer) {
-        StatusMessage("Spreadsheets are not shown yet: %s", CurrentPlace().file.c_str());
+        ShowSheet();
     }
     Host().ShowViewerMenu(viewer);
 }
@@ -38,7 +45,9 @@ void LoadIntoViewer(int viewer, bool focus)
     SwitchViewer(viewer);
     HideMessageLine();
     if (viewer != kTextViewer) {
-        StatusMessage("Spreadsheets are not shown yet: %s", CurrentPlace().file.c_str());
+        Host().Relayout();
+        ShowSheet();
+        Host().ShowViewerMenu(viewer);
         return;
     }
     LoadDocument(focus);

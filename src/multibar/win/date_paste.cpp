@@ -8,6 +8,7 @@
 #include "notes/win/notes_state.h"
 #include "settings/win/messages.h"
 #include "settings/win/settings_win.h"
+#include "sheet/win/cell_editor.h"
 
 namespace pw {
 
@@ -21,7 +22,7 @@ PasteTarget TargetOf(HWND window)
     if (window == nullptr) return PasteTarget::None;
     if (window == panes.multibar) return PasteTarget::Multibar;
     if (window == panes.editNoWrap || window == panes.editWrap) return PasteTarget::Note;
-    if (CurrentViewer() == kSpreadsheetViewer) return PasteTarget::SheetCell;
+    if (window == CellEditBox()) return PasteTarget::SheetCell;
     return PasteTarget::None;
 }
 
@@ -49,8 +50,7 @@ void PasteDate(HWND target)
             if (IsWindowEnabled(target) && !DocumentReadOnly()) InsertAtCaret(target, DateTextFor(DateTarget::Note));
             break;
         case PasteTarget::SheetCell:
-            // The cell editor does not exist yet: say so rather than dropping the key.
-            ReportNotAvailable("dates in spreadsheet cells");
+            InsertAtCaret(target, DateTextFor(DateTarget::SheetCell));
             break;
         case PasteTarget::None:
             break;

@@ -18,6 +18,7 @@
 #include "settings/win/safe_file.h"
 #include "settings/win/settings_win.h"
 #include "sheet/win/new_sheet.h"
+#include "sheet/win/sheet_document.h"
 #include "sheet/win/sheet_search.h"
 #include "shell/ids.h"
 
@@ -82,6 +83,8 @@ void CreateSheetNamed(const std::string& name)
     if (!made) return;
     SetMultibarText("");
     AddFileItem(*made);
+    // A new sheet opens with the comma, no title row and sortable columns, its first cell under the cursor.
+    OpenNextSheetAsNew();
     SelectAndOpenFile(*made);
 }
 
@@ -195,6 +198,11 @@ void ShowKeywords(int command)
         path = CurrentFile();
     }
     if (!path.empty()) KeywordsDialog(path);
+}
+
+void NewSpreadsheet(const std::string& requestedName)
+{
+    CreateSheetNamed(requestedName);
 }
 
 }  // namespace pw

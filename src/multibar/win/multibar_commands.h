@@ -16,6 +16,8 @@ void RunMultibarSecondWay();  // Ctrl+Enter (40032)
 void BrowseTo(const std::string& text);
 // Commands 909, 952 and 512: the Keywords dialog for the current note, or for the file list's selection.
 void ShowKeywords(int command);
+// A new spreadsheet in the current folder, named from the request ("" for "New Spreadsheet"), opened for editing.
+void NewSpreadsheet(const std::string& requestedName);
 
 // Takes over the Multibar's window procedure for its context menu and the menu's commands.
 void HookMultibar(HWND multibar);

@@ -1,10 +1,184 @@
 #include "sheet/win/cell_editor.h"
 
-namespace pw {
+#include <string>
 
-// The spreadsheet view is not built yet, so no cell editor is ever open.
-bool CellEditorMessage(MSG&)
+#include <commctrl.h>
+
+#include "settings/settings_store.h"
+#include "settings/win/messages.h"
+#include "settings/win/settings_win.h"
+#include "sheet/win/sheet_document.h"
+#include "sheet/win/sheet_state.h"
+#include "sheet/win/sheet_view.h"
+
+namespace pw {
+namespace {
+
+constexpr int kExtraHeight = 4;
+constexpr int kExtraWidth = 3;
+constexpr const char* kEditorTip = "Press Enter after entering text to assign to cell";
+
+std::string EditText(HWND edit)
 {
+    const int length = GetWindowTextLengthA(edit);
+    std::string text(static_cast<std::size_t>(length) + 1, '\0');
+    GetWindowTextA(edit, text.data(), length + 1);
+    text.resize(static_cast<std::size_t>(length));
+    return text;
+}
+
+void AddTooltip(HWND owner, HWND edit)
+{
+    HWND tip = CreateWindowExA(WS_EX_TOPMOST, TOOLTIPS_CLASSA, nullptr, WS_POPUP | TTS_ALWAYSTIP, CW_USEDEFAULT,
+                               CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, owner, nullptr, nullptr, nullptr);
+    if (!tip) return;
+    TOOLINFOA info{};
+    info.cbSize = TTTOOLINFOA_V1_SIZE;
+    info.uFlags = TTF_IDISHWND | TTF_SUBCLASS;
+    info.hwnd = owner;
+    info.uId = reinterpret_cast<UINT_PTR>(edit);
+    info.lpszText = const_cast<char*>(kEditorTip);
+    SendMessageA(tip, TTM_ADDTOOLA, 0, reinterpret_cast<LPARAM>(&info));
+}
+
+constexpr UINT_PTR kEditMenuSubclass = 1020;
+
+// The standard requests of the menu's items; the item ids are the messages themselves.
+void SendEditRequest(HWND edit, UINT request)
+{
+    if (request == EM_SETSEL)
+        SendMessageA(edit, EM_SETSEL, 0, -1);
+    else
+        SendMessageA(edit, request, 0, 0);
+}
+
+LRESULT CALLBACK EditMenuProc(HWND hwnd, UINT message, WPARAM wp, LPARAM lp, UINT_PTR, DWORD_PTR)
+{
+    if (message != WM_CONTEXTMENU) return DefSubclassProc(hwnd, message, wp, lp);
+    POINT at{static_cast<short>(LOWORD(lp)), static_cast<short>(HIWORD(lp))};
+    if (lp == -1) {
+        RECT box{};
+        GetWindowRect(hwnd, &box);
+        at = {box.left, box.bottom};
+    }
+    HMENU menu = CellEditMenu();
+    const UINT chosen = static_cast<UINT>(
+        TrackPopupMenu(menu, TPM_RETURNCMD | TPM_LEFTALIGN | TPM_RIGHTBUTTON, at.x, at.y, 0, hwnd, nullptr));
+    DestroyMenu(menu);
+    if (chosen != 0) SendEditRequest(hwnd, chosen);
+    return 0;
+}
+
+}  // namespace
+
+HMENU CellEditMenu()
+{
+    HWND edit = CellEditBox();
+    DWORD start = 0;
+    DWORD end = 0;
+    SendMessageA(edit, EM_GETSEL, reinterpret_cast<WPARAM>(&start), reinterpret_cast<LPARAM>(&end));
+    const UINT selection = start != end ? 0 : MF_GRAYED;
+    HMENU menu = CreatePopupMenu();
+    AppendMenuA(menu, MF_STRING, WM_UNDO, "    Undo   ");
+    AppendMenuA(menu, MF_SEPARATOR, 0, nullptr);
+    AppendMenuA(menu, MF_STRING | selection, WM_CUT, "    Cut      ");
+    AppendMenuA(menu, MF_STRING | selection, WM_COPY, "    Copy      ");
+    AppendMenuA(menu, MF_STRING | (IsClipboardFormatAvailable(CF_TEXT) ? 0 : MF_GRAYED), WM_PASTE, "    Paste      ");
+    AppendMenuA(menu, MF_STRING | (GetWindowTextLengthA(edit) > 0 ? 0 : MF_GRAYED), EM_SETSEL, "    Select All   ");
+    return menu;
+}
+
+HWND CellEditBox()
+{
+    return SheetArea().editorEdit;
+}
+
+void EditCell(int line, int column)
+{
+    SheetState& state = SheetArea();
+    if (!state.sheet.isOpen) return;
+    if (state.host->InViewMode()) {
+        StatusMessage("Cannot edit in View mode");
+        return;
+    }
+    CancelCellEdit();
+    const std::optional<std::size_t> row = DataRowOfLine(line);
+    if (!row || column < 1 || column > static_cast<int>(state.sheet.ColumnCount())) return;
+    MoveCursorTo(line, column);
+    const RECT cell = CellRect(line, column);
+    state.editor = CreateWindowExA(WS_EX_TOOLWINDOW, "STATIC", "", WS_POPUP, cell.left, cell.top,
+                                   cell.right - cell.left + kExtraWidth, cell.bottom - cell.top + kExtraHeight,
+                                   state.mainWindow, nullptr, nullptr, nullptr);
+    if (!state.editor) return;
+    state.editorEdit = CreateWindowExA(0, "EDIT", "", WS_CHILD | WS_VISIBLE | WS_BORDER | ES_AUTOHSCROLL, 0, 0,
+                                       cell.right - cell.left + kExtraWidth, cell.bottom - cell.top + kExtraHeight,
+                                       state.editor, reinterpret_cast<HMENU>(kCellEditId), nullptr, nullptr);
+    SendMessageA(state.editorEdit, WM_SETFONT, SendMessageA(state.pane, WM_GETFONT, 0, 0), FALSE);
+    SetWindowSubclass(state.editorEdit, EditMenuProc, kEditMenuSubclass, 0);
+    const std::string text(state.sheet.CellText(state.sheet.FirstDataRow() + *row, column - 1).value_or(""));
+    SetWindowTextA(state.editorEdit, text.c_str());
+    if (Settings().GetBoolDefaultTrue("SSEditCursorToEnd"))
+        SendMessageA(state.editorEdit, EM_SETSEL, text.size(), text.size());
+    if (!Settings().GetBoolDefaultFalse("ExpertMode")) AddTooltip(state.editor, state.editorEdit);
+    state.editLine = line;
+    state.editColumn = column;
+    ShowWindow(state.editor, SW_SHOWNA);
+    SetFocus(state.editorEdit);
+}
+
+void EditCurrentCell()
+{
+    const SheetState& state = SheetArea();
+    EditCell(state.cursorLine, state.cursorColumn);
+}
+
+void EndCellEditing(bool keep)
+{
+    SheetState& state = SheetArea();
+    if (!state.editor) return;
+    const std::optional<std::size_t> row = DataRowOfLine(state.editLine);
+    if (keep && row) {
+        std::string text = EditText(state.editorEdit);
+        const std::size_t at = state.sheet.FirstDataRow() + *row;
+        const std::size_t column = static_cast<std::size_t>(state.editColumn - 1);
+        // Enter on an unchanged text is no edit: the file is not rewritten for it.
+        if (state.sheet.CellText(at, column).value_or("") != text || !state.sheet.CellText(at, column).has_value()) {
+            state.sheet.SetCell(at, column, std::move(text));
+            SetSheetModified(true);
+        }
+    }
+    const int line = state.editLine;
+    const int column = state.editColumn;
+    CancelCellEdit();
+    SetFocus(state.pane);
+    if (keep) MoveCursorTo(line, column);
+}
+
+void CancelCellEdit()
+{
+    SheetState& state = SheetArea();
+    if (!state.editor) return;
+    HWND editor = state.editor;
+    state.editor = nullptr;
+    state.editorEdit = nullptr;
+    state.editLine = -1;
+    state.editColumn = -1;
+    DestroyWindow(editor);
+    InvalidateRect(state.pane, nullptr, FALSE);
+}
+
+bool CellEditorMessage(MSG& msg)
+{
+    const SheetState& state = SheetArea();
+    if (!state.editorEdit || msg.hwnd != state.editorEdit || msg.message != WM_KEYDOWN) return false;
+    if (msg.wParam == VK_RETURN) {
+        EndCellEditing(true);
+        return true;
+    }
+    if (msg.wParam == VK_ESCAPE) {
+        EndCellEditing(false);
+        return true;
+    }
     return false;
 }
 

@@ -1,13 +1,14 @@
-// The spreadsheet's cell search, which the document and folder searches call in place of the note search
-// while a sheet is shown.
+// The spreadsheet's cell search (findInSheet), which the document and folder searches call in place of the
+// note search while a sheet is shown.
 #pragma once
 
 #include <string>
 
 namespace pw {
 
-// Selects the next cell that holds the term (from the top unless continuing); false when none does. No sheet
-// is ever shown yet, so nothing is found.
+// Moves the cell cursor to the next cell that holds the term, letters compared without regard to case: from
+// the first cell, or when continuing from the cell after the cursor, row by row, left to right. False when no
+// cell further on holds it.
 bool SheetCellSearch(const std::string& term, bool continuing);
 
 }  // namespace pw

@@ -25,10 +25,12 @@
 #include "settings/win/messages.h"
 #include "settings/win/settings_win.h"
 #include "sheet/win/sheet_commands.h"
+#include "sheet/win/sheet_document.h"
 #include "shell/ids.h"
 #include "shell/win/layout_win.h"
 #include "shell/win/main_window.h"
 #include "shell/win/mode.h"
+#include "shell/win/viewer_menu.h"
 
 namespace pw {
 namespace {
@@ -95,6 +97,10 @@ void OnSaveKey(int)
 {
     // Save leaves the place without a push: only a modified note is written. The word counter then
     // describes the file as saved.
+    if (CurrentViewer() == kSpreadsheetViewer) {
+        SaveSheet();
+        return;
+    }
     if (!TextViewerCurrent()) return;
     SaveIfModified();
     RefreshWordCounter(true);
@@ -111,9 +117,9 @@ void OnNewNoteKey(int)
     NewNote();
 }
 
-void OnNewSheet(int id)
+void OnNewSheet(int)
 {
-    NewSheet(id == CMD_NEW_SHEET_KEY);
+    NewSpreadsheet("");
 }
 
 void OnBackKey(int)
@@ -229,10 +235,12 @@ void OnPrint(int)
 void OnSheetTitleRow(int)
 {
     ToggleSheetTitleRow();
+    ShowViewerMenuItems(kSpreadsheetViewer);
 }
 void OnSheetSortable(int)
 {
     ToggleSheetSortable();
+    ShowViewerMenuItems(kSpreadsheetViewer);
 }
 void OnViewOwnFiles(int)
 {

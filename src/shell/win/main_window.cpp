@@ -2,7 +2,13 @@
 
 #include "library/win/file_pane.h"
 #include "library/win/folder_watch.h"
+#include <shellapi.h>
+
 #include "library/win/library_state.h"
+#include "notes/win/file_info.h"
+#include "settings/text.h"
+#include "settings/win/handles.h"
+#include "settings/win/settings_win.h"
 #include "shell/win/image_paste.h"
 #include "shell/win/layout_win.h"
 #include "shell/win/mode.h"
@@ -27,6 +33,8 @@ MainWindow::MainWindow(HINSTANCE instance) : instance(instance)
     AttachNotesState(&notes);
     library.host = this;
     AttachLibraryState(&library);
+    sheet.host = this;
+    AttachSheetState(&sheet);
     multibar.host = this;
     AttachMultibarState(&multibar);
 }
@@ -34,6 +42,7 @@ MainWindow::MainWindow(HINSTANCE instance) : instance(instance)
 MainWindow::~MainWindow()
 {
     window_.reset();
+    AttachSheetState(nullptr);
     AttachMultibarState(nullptr);
     AttachLibraryState(nullptr);
     AttachNotesState(nullptr);
@@ -143,6 +152,58 @@ void MainWindow::SwitchToEditMode()
 int MainWindow::ListWidth()
 {
     return pw::ListWidth();
+}
+
+std::string MainWindow::SheetFilePath()
+{
+    return CurrentFile();
+}
+
+bool MainWindow::InViewMode()
+{
+    return mode == ViewMode::View;
+}
+
+std::string MainWindow::InfoFileOf(const std::string& path)
+{
+    return InfoFileFor(path);
+}
+
+std::string MainWindow::InfoFolder()
+{
+    return FileInfoFolder();
+}
+
+// The name as written, then with the open file's extension, then with the default note extension; failing
+// all three an empty note of that name is made in the current folder and opened.
+void MainWindow::OpenNoteLink(const std::string& name)
+{
+    const std::string file = pw::CurrentPlace().file;
+    const std::size_t dot = file.rfind('.');
+    const std::string extension = dot == std::string::npos ? std::string() : file.substr(dot);
+    const std::string fallback = Settings().GetString("DefaultExtension", ".txt");
+    const std::string folder = FileDirectory(pw::CurrentPlace());
+    if (SelectAndOpenFile(name) || (!extension.empty() && SelectAndOpenFile(name + extension)) ||
+        SelectAndOpenFile(name + fallback))
+        return;
+    std::string path;
+    if (!JoinPath(path, folder, name + fallback)) {
+        StatusMessage("Path too long: %s", name.c_str());
+        return;
+    }
+    Handle created(CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW, FILE_ATTRIBUTE_NORMAL, nullptr));
+    if (!created.valid()) {
+        StatusText(LastErrorText());
+        return;
+    }
+    created.reset();
+    AddFileItem(name + fallback);
+    SelectAndOpenFile(name + fallback);
+}
+
+void MainWindow::OpenWebLink(const std::string& address)
+{
+    ShellExecuteA(hwnd, "open", address.c_str(), nullptr, nullptr, SW_SHOWNORMAL);
 }
 
 MainWindow& Main()

@@ -13,6 +13,7 @@
 #include "render/win/render_state.h"
 #include "settings/win/handles.h"
 #include "settings/win/messages.h"
+#include "sheet/win/sheet_state.h"
 #include "shell/view_mode.h"
 
 namespace pw {
@@ -44,8 +45,13 @@ struct SplitterDrag {
 };
 
 // The areas reach the main window only through the narrow host interfaces it implements: WebViewHost
-// (render/win), DocumentHost (notes/win), LibraryHost (library/win) and MultibarHost (multibar/win).
-class MainWindow final : public WebViewHost, public DocumentHost, public LibraryHost, public MultibarHost {
+// (render/win), DocumentHost (notes/win), LibraryHost (library/win), SheetHost (sheet/win) and MultibarHost
+// (multibar/win).
+class MainWindow final : public WebViewHost,
+                         public DocumentHost,
+                         public LibraryHost,
+                         public SheetHost,
+                         public MultibarHost {
 public:
     explicit MainWindow(HINSTANCE instance);
     // Destroys the window (and with it every pane) before the state the panes' last messages still reach.
@@ -106,6 +112,7 @@ public:
     RenderState render;
     NotesState notes;
     LibraryState library;
+    SheetState sheet;
     MultibarState multibar;
 
 private:
@@ -126,6 +133,12 @@ private:
     ViewMode Mode() override;
     void EnterEditMode() override;
     int ListWidth() override;
+    std::string SheetFilePath() override;
+    bool InViewMode() override;
+    std::string InfoFileOf(const std::string& path) override;
+    std::string InfoFolder() override;
+    void OpenNoteLink(const std::string& name) override;
+    void OpenWebLink(const std::string& address) override;
     void SwitchToEditMode() override;
 
     WindowHandle window_;

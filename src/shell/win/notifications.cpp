@@ -8,6 +8,7 @@
 #include "library/win/file_operations.h"
 #include "library/win/file_pane.h"
 #include "library/win/folder_pane.h"
+#include "sheet/win/sheet_view.h"
 #include "shell/ids.h"
 #include "shell/win/main_window.h"
 #include "shell/win/toolbar.h"
@@ -119,6 +120,7 @@ LRESULT RouteNotification(NMHDR* header)
     const Panes& p = Main().panes;
     if (header->hwndFrom == p.folders) return FolderPaneNotification(header);
     if (header->hwndFrom == p.files) return FilePaneNotification(header);
+    if (header->hwndFrom == p.sheet) return SheetNotification(header);
     return 0;
 }
 

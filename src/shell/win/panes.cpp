@@ -75,8 +75,8 @@ bool CreatePanes(HWND main)
     p.caption = Child("STATIC", "", WS_VISIBLE | SS_NOTIFY | SS_LEFTNOWORDWRAP, IDW_CAPTION);
     p.browser = CreateBrowserPane(main);
     StartPageEngineProbe(p.browser);
-    p.sheet = Child(WC_LISTVIEWA, "", WS_TABSTOP | LVS_REPORT | LVS_SINGLESEL | LVS_SHOWSELALWAYS, IDW_SHEET,
-                    WS_EX_CLIENTEDGE);
+    p.sheet = Child(WC_LISTVIEWA, "", WS_TABSTOP | LVS_REPORT | LVS_SINGLESEL | LVS_SHOWSELALWAYS | LVS_OWNERDATA,
+                    IDW_SHEET, WS_EX_CLIENTEDGE);
     p.multibar = Child("EDIT", "", WS_VISIBLE | WS_BORDER | ES_AUTOHSCROLL, IDW_MULTIBAR);
     p.messageLine = Child("EDIT", "", WS_DISABLED | ES_READONLY | ES_AUTOHSCROLL, IDW_MESSAGE_LINE);
     if (Main().useStatusBar) p.statusBar = Child(STATUSCLASSNAMEA, "", WS_VISIBLE | SBARS_SIZEGRIP, IDW_STATUSBAR);
@@ -85,6 +85,8 @@ bool CreatePanes(HWND main)
     for (HWND pane : {p.multibar, p.roots})
         if (pane) SetWindowPos(pane, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
     Main().notes.panes = {main, p.editNoWrap, p.editWrap, p.multibar, p.statusBar};
+    Main().sheet.mainWindow = main;
+    Main().sheet.pane = p.sheet;
     LibraryPanes& library = Main().library.panes;
     library.mainWindow = main;
     library.roots = p.roots;

@@ -16,6 +16,7 @@
 #include "render/win/render_temp.h"
 #include "settings/text.h"
 #include "sheet/win/cell_editor.h"
+#include "sheet/win/sheet_document.h"
 #include "settings/win/message_pump.h"
 #include "settings/win/messages.h"
 #include "settings/win/safe_file.h"
@@ -152,6 +153,7 @@ void ExitPagewick()
     SetProgramQuitting(true);
     RevokeDropTargets();
     SaveBeforeExit();
+    SaveSheet();
     DeleteRenderTempFiles();
     PostQuitMessage(0);
 }

@@ -2,10 +2,13 @@
 
 #include <windows.h>
 
+#include "library/viewers.h"
 #include "library/win/folder_watch.h"
+#include "library/win/library_state.h"
 #include "notes/win/document.h"
 #include "settings/win/messages.h"
 #include "settings/win/settings_win.h"
+#include "sheet/win/sheet_document.h"
 #include "shell/ids.h"
 #include "shell/win/main_window.h"
 
@@ -70,6 +73,8 @@ void OnFolderPollTimer()
 void OnAutosaveTimer()
 {
     AutosaveTick();
+    // The note's count decides the minute; at that tick a shown spreadsheet is saved too.
+    if (AutosaveCount() == 0 && CurrentViewer() == kSpreadsheetViewer) SaveSheet();
 }
 
 }  // namespace pw

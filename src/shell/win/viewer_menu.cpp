@@ -54,8 +54,10 @@ void InsertWebItems()
 
 void InsertSheetItems()
 {
-    Insert(MF_STRING, CMD_SHEET_TITLE_ROW, " First Row as Title   ");
-    Insert(MF_STRING, CMD_SHEET_SORTABLE, " Sortable Columns   ");
+    const SheetLayout& layout = Main().sheet.sheet.layout;
+    Insert(MF_STRING | (layout.firstRowIsTitle ? MF_CHECKED : 0), CMD_SHEET_TITLE_ROW, " First Row as Title   ");
+    if (!Settings().GetBoolDefaultFalse("SSNeverSort"))
+        Insert(MF_STRING | (layout.columnsNotSortable ? 0 : MF_CHECKED), CMD_SHEET_SORTABLE, " Sortable Columns   ");
     Insert(MF_STRING, CMD_SHEET_KEYWORDS, " Keywords  ");
 }
 
