@@ -167,13 +167,33 @@ TEST_F(EditingTest, TheEditorsContextMenuRunsTheChosenCommand)
     EXPECT_EQ(EditorText(), "text* * *\r\n");
 }
 
-TEST_F(EditingTest, PasteImageSaysItIsNotBuiltYet)
+TEST_F(EditingTest, PasteImageSavesThePictureInImgsAndLinksIt)
 {
     StartWithNotes({{"a.txt", "text"}});
     ClickFile("a.txt");
+    ASSERT_FALSE(Exists(Note("imgs")));
+    HDC screen = GetDC(nullptr);
+    HBITMAP bitmap = CreateCompatibleBitmap(screen, 4, 4);
+    ReleaseDC(nullptr, screen);
+    ASSERT_TRUE(OpenClipboard(hwnd));
+    EmptyClipboard();
+    SetClipboardData(CF_BITMAP, bitmap);
+    CloseClipboard();
+    Select(4, 4);
     pw::RunEditorCommand(CMD_EDIT_PASTE_IMAGE);
-    EXPECT_EQ(pw::LastStatusText(), "Not available in this version yet: pasting images");
-    EXPECT_EQ(EditorText(), "text");
+    Pump();
+    EXPECT_EQ(ReadFile(Note("imgs\\Image_000.png")).substr(0, 4), "\x89PNG") << "imgs is made when missing";
+    EXPECT_FALSE(Exists(Note("imgs\\Image_000.bmp")));
+    EXPECT_EQ(EditorText(), "text![ Image_000.png ](imgs/Image_000.png)");
+
+    // Without a picture nothing is saved and nothing inserted.
+    ASSERT_TRUE(OpenClipboard(hwnd));
+    EmptyClipboard();
+    CloseClipboard();
+    pw::RunEditorCommand(CMD_EDIT_PASTE_IMAGE);
+    Pump();
+    EXPECT_FALSE(Exists(Note("imgs\\Image_001.png")));
+    EXPECT_EQ(EditorText(), "text![ Image_000.png ](imgs/Image_000.png)");
 }
 
 TEST_F(EditingTest, CountersShowCharactersAndTheWordsOfTheSavedFile)

@@ -7,7 +7,7 @@
 
 #include <string>
 
-#include "library/win/file_operations.h"
+#include "library/win/file_clipboard.h"
 #include "library/win/file_pane.h"
 #include "library/win/folder_pane.h"
 #include "library/win/library_state.h"

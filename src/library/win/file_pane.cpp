@@ -103,6 +103,12 @@ bool FilePaneDisplayInfo(NMLVDISPINFOA* info)
     if ((info->item.mask & LVIF_TEXT) && info->item.pszText && info->item.cchTextMax > 0)
         lstrcpynA(info->item.pszText, name.c_str(), info->item.cchTextMax);
     if (info->item.mask & LVIF_IMAGE) info->item.iImage = IconFor(name);
+    if (info->item.mask & LVIF_STATE) {
+        const FileClipboard& pending = LibraryArea().clipboard;
+        const bool cut = pending.operation == "move" && EqualsNoCase(pending.file, name) &&
+                         EqualsNoCase(pending.sourceFolder, FileDirectory(CurrentPlace()));
+        info->item.state = (info->item.state & ~LVIS_CUT) | (cut ? LVIS_CUT : 0);
+    }
     return true;
 }
 
@@ -166,7 +172,11 @@ void RelistFilesKeepingSelection(bool sort)
 
 std::string SelectedFileName()
 {
-    const int index = list_view::Selected(Files());
+    return FileNameAt(list_view::Selected(Files()));
+}
+
+std::string FileNameAt(int index)
+{
     if (index < 0 || static_cast<std::size_t>(index) >= Model().keys.size()) return {};
     return Model().keys[static_cast<std::size_t>(index)].name;
 }
@@ -186,6 +196,30 @@ void AddFileItem(const std::string& name)
     QuietPanes quiet;
     Model().keys.insert(Model().keys.begin(), SortKey{name, ""});
     FillPane();
+}
+
+void RemoveFileItem(const std::string& name)
+{
+    const int index = FindFileItem(name, 0, false);
+    if (index < 0) return;
+    Model().keys.erase(Model().keys.begin() + index);
+    FillPane();
+}
+
+void RenameFileItem(const std::string& oldName, const std::string& newName)
+{
+    const int index = FindFileItem(oldName, 0, false);
+    if (index < 0) return;
+    Model().keys[static_cast<std::size_t>(index)] = SortKey{newName, ""};
+    FillPane();
+    SelectFileByName(newName);
+}
+
+void ShowCutFile()
+{
+    // The pane keeps no item states of its own: the cut state is asked for with the text.
+    ListView_SetCallbackMask(Files(), LVIS_CUT);
+    InvalidateRect(Files(), nullptr, TRUE);
 }
 
 bool FollowShownFile(const std::string& name)

@@ -24,6 +24,8 @@ void FilterFiles(int command);
 void RelistFilesKeepingSelection(bool sort);
 // The name selected in the file pane ("" when none).
 std::string SelectedFileName();
+// The name of the file pane's item at the index ("" when there is none).
+std::string FileNameAt(int index);
 
 // The virtual file pane asks for an item's text and icon.
 bool FilePaneDisplayInfo(NMLVDISPINFOA* info);
@@ -34,6 +36,12 @@ int FindFileItem(const std::string& name, int start, bool prefix);
 bool SelectFileByName(const std::string& name);
 // Inserts one file without a full refill (after create, paste, rename).
 void AddFileItem(const std::string& name);
+// Takes one file out of the pane without a full refill (after delete).
+void RemoveFileItem(const std::string& name);
+// The item of the old name shows the new one and is selected (after rename).
+void RenameFileItem(const std::string& oldName, const std::string& newName);
+// Draws the pending cut's file in the list view's cut state while it is listed.
+void ShowCutFile();
 // The open routine: shows the selected file (or its neighbour) in the viewer its extension and the mode pick.
 void OpenSelectedFile(OpenMode mode, bool focus, bool push);
 // Selects the named file and opens it (mode 1); false when the file pane has no such item.

@@ -93,6 +93,7 @@ void ListFolders(bool withMessage)
     PlaceRecord& place = CurrentPlace();
     if (!place.inUse) return;
     QuietPanes quiet;
+    LibraryArea().labelEdit.newFolder = false;
     list_view::Clear(Folders());
     if (withMessage) StatusMessage("Folders in %s", place.folderPath.c_str());
     if (!IsFolder(place.folderPath)) return;

@@ -63,6 +63,21 @@ struct FileDragState {
     HCURSOR previousCursor = nullptr;
 };
 
+// The pending copy or move of one file, set by Copy or Cut and cleared by every paste attempt.
+struct FileClipboard {
+    std::string operation;     // "copy", "move", or empty when nothing is pending
+    std::string sourceFolder;  // the file directory at the time of Copy or Cut
+    std::string file;
+    PlaceRecord place;  // the current root's record at that time
+};
+
+// An in-place edit of a folder or file pane item's text.
+struct LabelEditState {
+    std::string oldName;
+    std::string newName;     // "null" when the edit produced no text (cancelled)
+    bool newFolder = false;  // the edit names the "New Folder" placeholder, not an existing folder
+};
+
 // The folder the poll watches, and its last-write time when last seen.
 struct FolderWatchState {
     std::string path;
@@ -88,6 +103,8 @@ struct LibraryState {
     bool rootListFocused = false;
     bool opening = false;  // the open routine is running
     FileDragState drag;
+    FileClipboard clipboard;
+    LabelEditState labelEdit;
     FolderWatchState watch;
     HistoryState history;
 };

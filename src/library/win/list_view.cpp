@@ -30,6 +30,14 @@ std::string Text(HWND list, int index)
     return buffer;
 }
 
+void SetText(HWND list, int index, const std::string& text)
+{
+    LVITEMA item{};
+    item.iSubItem = 0;
+    item.pszText = const_cast<char*>(text.c_str());
+    SendMessageA(list, LVM_SETITEMTEXTA, index, reinterpret_cast<LPARAM>(&item));
+}
+
 int Selected(HWND list)
 {
     return ListView_GetNextItem(list, -1, LVNI_SELECTED);

@@ -11,6 +11,7 @@ namespace pw::list_view {
 int Count(HWND list);
 int Insert(HWND list, int index, const std::string& text, int image);
 std::string Text(HWND list, int index);
+void SetText(HWND list, int index, const std::string& text);
 int Selected(HWND list);  // -1 when none
 void Select(HWND list, int index);
 void ClearSelection(HWND list);

@@ -137,7 +137,7 @@ void RunEditorCommand(int id)
             PasteText();
             return;
         case CMD_EDIT_PASTE_IMAGE:
-            ReportNotAvailable("pasting images");
+            NotesArea().host->PasteImageIntoNote();
             return;
         case CMD_EDIT_SELECT_ALL:
             SendMessageA(editor, EM_SETSEL, 0, -1);

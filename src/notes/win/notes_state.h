@@ -28,6 +28,9 @@ public:
     // A file written into the file directory joins the file list; selecting it is false when it is not listed.
     virtual void AddListedFile(const std::string& name) = 0;
     virtual bool SelectListedFile(const std::string& name) = 0;
+    // Paste Image: the clipboard's picture is saved beside the note and linked at the caret. Saving images
+    // belongs to the media area, beside this one, so the main window joins the two.
+    virtual void PasteImageIntoNote() = 0;
 
 protected:
     ~DocumentHost() = default;

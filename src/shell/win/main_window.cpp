@@ -9,6 +9,7 @@
 #include "settings/text.h"
 #include "settings/win/handles.h"
 #include "settings/win/settings_win.h"
+#include "shell/win/image_paste.h"
 #include "shell/win/layout_win.h"
 #include "shell/win/mode.h"
 #include "shell/win/toolbar.h"
@@ -93,6 +94,11 @@ void MainWindow::AddListedFile(const std::string& name)
 bool MainWindow::FollowListedFile(const std::string& name)
 {
     return FollowShownFile(name);
+}
+
+void MainWindow::PasteImageIntoNote()
+{
+    PasteImageForNote();
 }
 
 bool MainWindow::SelectListedFile(const std::string& name)

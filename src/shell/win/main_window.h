@@ -108,9 +108,6 @@ public:
     bool autosaveTimerRunning = false;
     bool settingsWriteReported = false;
 
-    // The new name of a finished label edit, read by the rename command posted after it.
-    std::string renamedLabel;
-
     // The areas' state.
     StatusBoard status;
     RenderState render;
@@ -128,6 +125,7 @@ private:
     void AddListedFile(const std::string& name) override;
     bool FollowListedFile(const std::string& name) override;
     bool SelectListedFile(const std::string& name) override;
+    void PasteImageIntoNote() override;
     int CurrentViewer() override;
     void ForgetOpenFile() override;
     void ShowViewerMenu(int viewer) override;

@@ -4,6 +4,7 @@
 
 #include "library/viewers.h"
 #include "library/win/file_drag.h"
+#include "library/win/file_edit.h"
 #include "library/win/file_operations.h"
 #include "library/win/file_pane.h"
 #include "library/win/folder_pane.h"
@@ -27,10 +28,14 @@ LRESULT ToolbarTooltipText(NMHDR* header)
 // A finished label edit is posted as a command, so the rename runs after the list view is done with it.
 LRESULT LabelEditEnded(NMHDR* header, int command)
 {
-    auto* info = reinterpret_cast<NMLVDISPINFOA*>(header);
-    std::string& newName = Main().renamedLabel;
-    newName = info->item.pszText ? info->item.pszText : "null";
-    PostMessageA(Main().hwnd, WM_COMMAND, MAKEWPARAM(command, 0), reinterpret_cast<LPARAM>(newName.c_str()));
+    EndLabelEdit(reinterpret_cast<NMLVDISPINFOA*>(header)->item.pszText);
+    PostMessageA(Main().hwnd, WM_COMMAND, MAKEWPARAM(command, 0), 0);
+    return FALSE;
+}
+
+LRESULT LabelEditStarted(NMHDR* header)
+{
+    BeginLabelEdit(header->hwndFrom, reinterpret_cast<NMLVDISPINFOA*>(header)->item.iItem);
     return FALSE;
 }
 
@@ -47,6 +52,8 @@ LRESULT FolderPaneNotification(NMHDR* header)
         case NM_DBLCLK:
             OnFolderActivated();
             return 0;
+        case LVN_BEGINLABELEDITA:
+            return LabelEditStarted(header);
         case LVN_ENDLABELEDITA:
             return LabelEditEnded(header, CMD_RENAME_FOLDER_DONE);
         default:
@@ -95,6 +102,8 @@ LRESULT FilePaneNotification(NMHDR* header)
         case LVN_BEGINDRAG:
             BeginFileDrag();
             return 0;
+        case LVN_BEGINLABELEDITA:
+            return LabelEditStarted(header);
         case LVN_ENDLABELEDITA:
             return LabelEditEnded(header, CMD_RENAME_FILE_DONE);
         default:

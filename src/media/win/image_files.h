@@ -1,0 +1,21 @@
+// Pictures saved as image files: a bitmap written as a BMP file, a BMP turned into a PNG, and the clipboard's
+// picture pasted into a folder under the next free "Image_NNN" name.
+#pragma once
+
+#include <windows.h>
+
+#include <optional>
+#include <string>
+
+namespace pw {
+
+// Writes the bitmap's pixel rows, in its own depth, as a BMP file (replacing one of that path).
+bool WriteBitmapAsBmp(HBITMAP bitmap, HWND window, const std::string& path);
+// The PNG beside the BMP (same folder and base name), written through GDI+; nullopt when that fails.
+std::optional<std::string> ConvertToPng(const std::string& bmpPath);
+// The clipboard's bitmap saved into the folder, as a PNG when ImageSaveAsPng is on and the conversion works
+// (the BMP is then deleted), else as the BMP. The saved file's name; nullopt when there was no bitmap, or
+// "Error creating bitmap" was shown.
+std::optional<std::string> PasteClipboardImage(HWND window, const std::string& folder);
+
+}  // namespace pw
