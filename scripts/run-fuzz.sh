@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
-# Runs the fuzzers of a fuzz build tree (make fuzz): the wiki converter, the whole page pipeline, and the settings
-# reader and writer and the spreadsheet reader and writer, a quarter of the time each, each with its own corpus under BUILD/fuzz/corpus. Crashing inputs
-# land in BUILD/fuzz/artifacts.
+# Runs the fuzzers of a fuzz build tree (make fuzz): the wiki converter, the whole page pipeline, the settings
+# reader and writer, and the spreadsheet reader and writer, a quarter of the time each, each with its own corpus
+# under BUILD/fuzz/corpus. Crashing inputs land in BUILD/fuzz/artifacts.
 # usage: run-fuzz.sh BUILD [SECONDS]   (default 600 seconds in all)
 set -eu
 top=$(cd "$(dirname "$0")/.." && pwd)
