@@ -22,8 +22,8 @@ public:
     Reader(std::string_view text, char delimiter) : text_(text), delimiter_(delimiter)
     {
         stops_[static_cast<unsigned char>(delimiter)] = true;
-        stops_['\n'] = true;
-        stops_['\r'] = true;
+        stops_[static_cast<unsigned char>('\n')] = true;
+        stops_[static_cast<unsigned char>('\r')] = true;
     }
 
     bool AtEnd() const { return pos_ >= text_.size(); }
