@@ -9,31 +9,12 @@
 #include "library/win/root_list.h"
 #include "shell/win/startup.h"
 
+#include "bench_clock.h"
+
 namespace {
 
 constexpr int kFiles = 10000;
 constexpr int kRounds = 5;
-
-double Seconds(LARGE_INTEGER from, LARGE_INTEGER to)
-{
-    LARGE_INTEGER frequency;
-    QueryPerformanceFrequency(&frequency);
-    return static_cast<double>(to.QuadPart - from.QuadPart) / static_cast<double>(frequency.QuadPart);
-}
-
-template <typename F>
-double Best(F&& run)
-{
-    double best = 1e9;
-    for (int round = 0; round < kRounds; ++round) {
-        LARGE_INTEGER a, b;
-        QueryPerformanceCounter(&a);
-        run();
-        QueryPerformanceCounter(&b);
-        best = std::min(best, Seconds(a, b));
-    }
-    return best;
-}
 
 void MakeFolder(const std::string& folder)
 {
@@ -63,10 +44,7 @@ int CountWithFindFirstFile(const std::string& folder)
 
 int main()
 {
-    char temp[MAX_PATH];
-    GetTempPathA(MAX_PATH, temp);
-    const std::string base = std::string(temp) + "pagewick-listing-bench\\";
-    CreateDirectoryA(base.c_str(), nullptr);
+    const std::string base = pwbench::BenchFolder("pagewick-listing-bench");
     const std::string folder = base + "notes";
     MakeFolder(folder);
     std::string ini =
@@ -86,8 +64,8 @@ int main()
         return 1;
     }
     int seen = 0;
-    const double loop = Best([&] { seen = CountWithFindFirstFile(folder); });
-    const double pane = Best([] { pw::ListFiles(false); });
+    const double loop = pwbench::Best(kRounds, [&] { seen = CountWithFindFirstFile(folder); });
+    const double pane = pwbench::Best(kRounds, [] { pw::ListFiles(false); });
     std::printf(
         "listing %d files: FindFirstFile loop %.1f ms, file pane filled and sorted %.1f ms, ratio %.2f "
         "(goal: at most 3)\n",

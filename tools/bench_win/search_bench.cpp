@@ -14,6 +14,8 @@
 #include "settings/win/messages.h"
 #include "shell/win/startup.h"
 
+#include "bench_clock.h"
+
 namespace {
 
 constexpr int kNotes = 10000;
@@ -23,27 +25,6 @@ constexpr const char* kMissingTerm = "zqxjvbwk";
 
 const char* const kWords[] = {"apple",  "Budget", "garden", "meeting", "notes", "river",  "Table", "walk",
                               "letter", "Winter", "seed",   "plan",    "lamp",  "market", "paper", "Kettle"};
-
-double Seconds(LARGE_INTEGER from, LARGE_INTEGER to)
-{
-    LARGE_INTEGER frequency;
-    QueryPerformanceFrequency(&frequency);
-    return static_cast<double>(to.QuadPart - from.QuadPart) / static_cast<double>(frequency.QuadPart);
-}
-
-template <typename F>
-double Best(F&& run)
-{
-    double best = 1e9;
-    for (int round = 0; round < kRounds; ++round) {
-        LARGE_INTEGER a, b;
-        QueryPerformanceCounter(&a);
-        run();
-        QueryPerformanceCounter(&b);
-        best = std::min(best, Seconds(a, b));
-    }
-    return best;
-}
 
 std::string NoteText(unsigned seed)
 {
@@ -98,10 +79,7 @@ std::size_t ReadAll(const std::string& folder)
 
 int main()
 {
-    char temp[MAX_PATH];
-    GetTempPathA(MAX_PATH, temp);
-    const std::string base = std::string(temp) + "pagewick-search-bench\\";
-    CreateDirectoryA(base.c_str(), nullptr);
+    const std::string base = pwbench::BenchFolder("pagewick-search-bench");
     const std::string folder = base + "notes";
     MakeFolder(folder);
     const std::string ini =
@@ -123,8 +101,8 @@ int main()
     const std::string line = std::string("?d ") + kMissingTerm;
     ReadAll(folder);  // the same warm cache for both
     std::size_t bytes = 0;
-    const double loop = Best([&] { bytes = ReadAll(folder); });
-    const double search = Best([&] {
+    const double loop = pwbench::Best(kRounds, [&] { bytes = ReadAll(folder); });
+    const double search = pwbench::Best(kRounds, [&] {
         pw::SetMultibarText(line);
         pw::RunMultibarLine();
     });

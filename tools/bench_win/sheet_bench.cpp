@@ -13,27 +13,12 @@
 #include "sheet/win/sheet_commands.h"
 #include "sheet/win/sheet_document.h"
 
+#include "bench_clock.h"
+
 namespace {
 
 constexpr int kRows = 100000;
 constexpr int kColumns = 10;
-
-double Seconds(LARGE_INTEGER from, LARGE_INTEGER to)
-{
-    LARGE_INTEGER frequency;
-    QueryPerformanceFrequency(&frequency);
-    return static_cast<double>(to.QuadPart - from.QuadPart) / static_cast<double>(frequency.QuadPart);
-}
-
-template <typename F>
-double Timed(F&& run)
-{
-    LARGE_INTEGER a, b;
-    QueryPerformanceCounter(&a);
-    run();
-    QueryPerformanceCounter(&b);
-    return Seconds(a, b);
-}
 
 void Write(const std::string& path, const std::string& bytes)
 {
@@ -72,11 +57,8 @@ std::size_t ReadWithReadFile(const std::string& path)
 
 int main()
 {
-    char temp[MAX_PATH];
-    GetTempPathA(MAX_PATH, temp);
-    const std::string base = std::string(temp) + "pagewick-sheet-bench\\";
+    const std::string base = pwbench::BenchFolder("pagewick-sheet-bench");
     const std::string folder = base + "sheets";
-    CreateDirectoryA(base.c_str(), nullptr);
     CreateDirectoryA(folder.c_str(), nullptr);
     const std::string sheet = folder + "\\big.csv";
     Write(sheet, MakeSheet());
@@ -95,15 +77,15 @@ int main()
     }
     std::size_t bytes = 0;
     ReadWithReadFile(sheet);  // warm
-    const double read = Timed([&] { bytes = ReadWithReadFile(sheet); });
+    const double read = pwbench::Timed([&] { bytes = ReadWithReadFile(sheet); });
     HWND pane = pw::Main().panes.sheet;
     int shown = 0;
-    const double open = Timed([&] {
+    const double open = pwbench::Timed([&] {
         pw::SelectAndOpenFile("big.csv");
         UpdateWindow(pane);
         shown = static_cast<int>(SendMessageA(pane, LVM_GETITEMCOUNT, 0, 0));
     });
-    const double sort = Timed([&] {
+    const double sort = pwbench::Timed([&] {
         pw::SortByColumn(2);
         UpdateWindow(pane);
     });
