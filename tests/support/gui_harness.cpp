@@ -9,6 +9,7 @@
 #include "library/win/file_pane.h"
 #include "library/win/folder_pane.h"
 #include "library/win/list_view.h"
+#include "notes/win/document.h"
 #include "settings/win/messages.h"
 #include "shell/ids.h"
 #include "shell/win/main_window.h"
@@ -131,6 +132,16 @@ void PagewickTest::ClickFile(const std::string& name)
     click.hdr.code = NM_CLICK;
     SendMessageA(hwnd, WM_NOTIFY, IDW_FILES, reinterpret_cast<LPARAM>(&click));
     Pump();
+}
+
+void PagewickTest::TypeAtEndOfNote(const std::string& text)
+{
+    HWND editor = pw::ActiveEditor();
+    const int end = GetWindowTextLengthA(editor);
+    SendMessageA(editor, EM_SETSEL, end, end);
+    SendMessageA(editor, EM_REPLACESEL, TRUE, reinterpret_cast<LPARAM>(text.c_str()));
+    Pump();
+    pw::OnEditorChanged();
 }
 
 void PagewickTest::SelectFolder(const std::string& name)

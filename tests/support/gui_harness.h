@@ -43,6 +43,8 @@ protected:
     void Command(int id);
     // Selects the file in the file pane and clicks it, as the user does.
     void ClickFile(const std::string& name);
+    // Types at the end of the open note as a person would, and the program hears of the change.
+    void TypeAtEndOfNote(const std::string& text);
     // Selects the folder in the folder pane as a click does (its files are listed).
     void SelectFolder(const std::string& name);
     // The text of a list view's selected item ("" when none).

@@ -51,17 +51,6 @@ protected:
     std::string EditorText() const { return TextOf(pw::ActiveEditor()); }
     std::string Title() const { return TextOf(hwnd); }
 
-    // Types at the end of the note, as a person would.
-    void Type(const std::string& text)
-    {
-        HWND editor = pw::ActiveEditor();
-        const int end = GetWindowTextLengthA(editor);
-        SendMessageA(editor, EM_SETSEL, end, end);
-        SendMessageA(editor, EM_REPLACESEL, TRUE, reinterpret_cast<LPARAM>(text.c_str()));
-        Pump();
-        pw::OnEditorChanged();
-    }
-
     void MakeReadOnly(const std::string& path)
     {
         SetFileAttributesA(path.c_str(), FILE_ATTRIBUTE_READONLY);
@@ -115,7 +104,7 @@ TEST_F(DocumentTest, SaveWritesTheEditorTextExactlyWithoutAByteOrderMark)
 {
     StartWithRoot();
     ASSERT_TRUE(Open("a.txt", "\xEF\xBB\xBFone\ntwo"));
-    Type("!");
+    TypeAtEndOfNote("!");
     EXPECT_EQ(Title(), "a.txt*");
     ASSERT_TRUE(pw::SaveDocument());
     EXPECT_EQ(ReadFile(Note("a.txt")), "one\r\ntwo!");
@@ -129,7 +118,7 @@ TEST_F(DocumentTest, SaveInPlaceWritesWithoutAMessage)
 {
     StartWithRoot();
     ASSERT_TRUE(Open("a.txt", "one"));
-    Type(" two");
+    TypeAtEndOfNote(" two");
     pw::StatusText("");
     ASSERT_TRUE(pw::SaveInPlace());
     EXPECT_EQ(ReadFile(Note("a.txt")), "one two");
@@ -186,11 +175,11 @@ TEST_F(DocumentTest, TheTitleShowsTheModifiedMarkUntilTheNoteIsClosed)
 {
     StartWithRoot();
     ASSERT_TRUE(Open("a.txt", "one"));
-    Type("x");
+    TypeAtEndOfNote("x");
     EXPECT_EQ(Title(), "a.txt*");
     pw::SetModified(false);
     EXPECT_EQ(Title(), "a.txt");
-    Type("y");
+    TypeAtEndOfNote("y");
     pw::CloseDocument();
     EXPECT_EQ(Title(), "Pagewick");
     EXPECT_EQ(ReadFile(Note("a.txt")), "onexy") << "closing saves a modified note first";
@@ -203,7 +192,7 @@ TEST_F(DocumentTest, AutosaveCountsMinutesUpToTheSetting)
     for (int minutes : {1, 5}) {
         StartWithRoot("AutoSave=" + std::to_string(minutes) + "\r\n");
         ASSERT_TRUE(Open("a.txt", "one"));
-        Type(" two");
+        TypeAtEndOfNote(" two");
         for (int tick = 1; tick < minutes; ++tick) pw::AutosaveTick();
         EXPECT_EQ(ReadFile(Note("a.txt")), "one") << minutes;
         EXPECT_EQ(pw::AutosaveCount(), minutes - 1);
@@ -264,7 +253,7 @@ TEST_F(DocumentTest, AFailedWriteIsReportedAndTheNoteStaysModified)
     StartWithRoot("AutoSave=1\r\n");
     ASSERT_TRUE(Open("a.txt", "old"));
     MakeReadOnly(Note("a.txt"));
-    Type(" new");
+    TypeAtEndOfNote(" new");
     EXPECT_FALSE(pw::SaveDocument());
     EXPECT_EQ(pw::LastStatusText().rfind("Note not saved: ", 0), 0u) << pw::LastStatusText();
     EXPECT_GT(pw::LastStatusText().size(), std::string("Note not saved: ").size());
@@ -326,7 +315,7 @@ TEST_F(DocumentTest, AChangeByAnotherProgramWithEditsKeepsBothTexts)
     for (const Case& c : cases) {
         DeleteFileA(Note("a_001.txt").c_str());
         ASSERT_TRUE(Open("a.txt", "one"));
-        Type(" mine");
+        TypeAtEndOfNote(" mine");
         WriteFile(Note("a.txt"), "theirs!");
         boxes.clear();
         boxAnswer = c.answer;
@@ -379,7 +368,7 @@ TEST_F(DocumentTest, AFileDeletedByAnotherProgramIsWrittenAgainByTheNextSave)
 {
     StartWithRoot();
     ASSERT_TRUE(Open("a.txt", "one"));
-    Type(" two");
+    TypeAtEndOfNote(" two");
     ASSERT_TRUE(DeleteFileA(Note("a.txt").c_str()));
     pw::CheckExternalChange();
     EXPECT_EQ(pw::LastStatusText(),
@@ -434,7 +423,7 @@ TEST_F(DocumentTest, SaveOnAnUnmodifiedNoteWritesNothing)
         EXPECT_EQ(data.ftLastWriteTime.dwHighDateTime, old.dwHighDateTime) << command;
         EXPECT_EQ(pw::LastStatusText(), "") << command;
     }
-    Type(" two");
+    TypeAtEndOfNote(" two");
     Command(CMD_SAVE_KEY);
     EXPECT_EQ(ReadFile(Note("a.txt")), "one two");
     EXPECT_EQ(pw::LastStatusText(), "Note saved");
@@ -444,7 +433,7 @@ TEST_F(DocumentTest, TheChangeQuestionIsAskedOnceAtATime)
 {
     StartWithRoot("AutoSave=1\r\n");
     ASSERT_TRUE(Open("a.txt", "one"));
-    Type(" mine");
+    TypeAtEndOfNote(" mine");
     WriteFile(Note("a.txt"), "theirs!");
     int asked = 0;
     // While the box is open, the timers keep ticking in its message loop.

@@ -73,16 +73,6 @@ protected:
         return pw::CurrentPlace().file + " " + std::to_string(from) + "-" + std::to_string(to);
     }
 
-    void Type(const std::string& text)
-    {
-        HWND editor = pw::ActiveEditor();
-        const int end = GetWindowTextLengthA(editor);
-        SendMessageA(editor, EM_SETSEL, end, end);
-        SendMessageA(editor, EM_REPLACESEL, TRUE, reinterpret_cast<LPARAM>(text.c_str()));
-        Pump();
-        pw::OnEditorChanged();
-    }
-
     std::string notes;
 };
 
@@ -199,7 +189,7 @@ TEST_F(MultibarTest, AModifiedNoteIsSavedSafelyByTheFirstSearch)
 {
     StartLibrary({{"a.txt", "first"}});
     ClickFile("a.txt");
-    Type(" pear");
+    TypeAtEndOfNote(" pear");
     ASSERT_TRUE(pw::NoteModified());
     Run("?pear");
     EXPECT_EQ(ReadFile(Note("a.txt")), "first pear");
@@ -207,7 +197,7 @@ TEST_F(MultibarTest, AModifiedNoteIsSavedSafelyByTheFirstSearch)
     EXPECT_EQ(Where(), "a.txt 6-10");
     // Changed by another program meanwhile: the normal save asks, and "No" keeps the other version on disk
     // with our text beside it; the search never writes over the file unseen.
-    Type(" plum");
+    TypeAtEndOfNote(" plum");
     WriteFile(Note("a.txt"), "their text");
     boxAnswer = IDNO;
     Run("?plum");
@@ -360,7 +350,7 @@ TEST_F(MultibarTest, WebAddressesAndSearchesGoToTheBrowserPane)
 {
     StartLibrary({{"a.txt", "a"}});
     ClickFile("a.txt");
-    Type(" more");
+    TypeAtEndOfNote(" more");
     Run("www.example.org");
     EXPECT_EQ(ReadFile(Note("a.txt")), "a more");  // the note was put away first
     EXPECT_EQ(pw::CurrentViewer(), pw::kWebViewer);
