@@ -10,7 +10,6 @@
 #include "notes/new_note.h"
 #include "notes/win/document.h"
 #include "notes/win/notes_state.h"
-#include "settings/win/handles.h"
 #include "settings/win/messages.h"
 #include "settings/win/safe_file.h"
 #include "settings/win/settings_win.h"
@@ -19,20 +18,6 @@ namespace pw {
 namespace {
 
 constexpr char kCouldNotOpen[] = "Could not open";
-
-// Creates the file only when it does not exist yet: a new note never replaces one.
-bool CreateNewFile(const std::string& path, const std::string& bytes)
-{
-    Handle file(CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW, FILE_ATTRIBUTE_NORMAL, nullptr));
-    if (!file.valid()) return false;
-    DWORD written = 0;
-    const bool ok =
-        bytes.empty() || (WriteFile(file.get(), bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr) &&
-                          written == bytes.size());
-    file.reset();
-    if (!ok) DeleteFileA(path.c_str());
-    return ok;
-}
 
 // Names the current root's file with the next free numbered name; false (with a message) when none fits.
 bool NameNewNote(PlaceRecord& place)
@@ -91,7 +76,7 @@ void CreateAndOpenCurrentFile()
     bool templated = false;
     if (!path.empty() && !PathExists(path)) {
         templated = ApplyTemplate(path);
-        if (!templated) CreateNewFile(path, "");
+        if (!templated) WriteNewFile(path, "");
     }
     if (path.empty() || !PathExists(path)) {
         Refuse(place);
@@ -130,7 +115,7 @@ bool ApplyTemplate(const std::string& notePath)
     };
     const std::string filled =
         FillNoteTemplate(*text, expand("NoteTemplateDate", "yyyy-MM-dd"), expand("NoteTemplateTime", "hh:mmtt"));
-    CreateNewFile(notePath, filled);
+    WriteNewFile(notePath, filled);
     return PathExists(notePath);
 }
 
@@ -145,7 +130,7 @@ void NewNoteFromText(const std::string& text)
     if (!NameNewNote(place)) return;
     const std::string name = place.file;
     const std::string path = OpenFilePath(place);
-    if (!text.empty() && !PathExists(path)) CreateNewFile(path, text);
+    if (!text.empty() && !PathExists(path)) WriteNewFile(path, text);
     ListAndSelect(name);
     if (!PathExists(path) || SelectedFileName() != name) {
         Refuse(place);

@@ -5,7 +5,6 @@
 #include "render/win/render_state.h"
 #include "render/win/web_view.h"
 #include "settings/text.h"
-#include "settings/win/handles.h"
 #include "settings/win/messages.h"
 #include "settings/win/safe_file.h"
 #include "settings/win/settings_win.h"
@@ -16,12 +15,6 @@ namespace {
 WebViewState& View()
 {
     return RenderArea().view;
-}
-
-bool CreateEmptyNote(const std::string& path)
-{
-    Handle file(CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW, FILE_ATTRIBUTE_NORMAL, nullptr));
-    return file.valid();
 }
 
 // The name as it stands, then with each extension; true once one of them was opened.
@@ -65,7 +58,7 @@ void HandleNoteLink()
         StatusMessage("Path too long: %s", fileName.c_str());
         return;
     }
-    if (!PathExists(path) && !CreateEmptyNote(path)) {
+    if (!PathExists(path) && !WriteNewFile(path, "")) {
         StatusText(LastErrorText());
         return;
     }

@@ -8,7 +8,7 @@
 #include "render/win/browser_pane.h"
 #include "render/win/render_state.h"
 #include "render/win/render_temp.h"
-#include "settings/win/handles.h"
+#include "settings/win/safe_file.h"
 #include "settings/win/messages.h"
 
 namespace pw {
@@ -17,14 +17,6 @@ namespace {
 PageEngineState& State()
 {
     return RenderArea().engine;
-}
-
-bool WritePage(const std::string& path, const std::string& bytes)
-{
-    Handle file(CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr));
-    DWORD written = 0;
-    return file.valid() && WriteFile(file.get(), bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr) &&
-           written == bytes.size();
 }
 
 bool OpenInWebBrowser(const std::string& page)
@@ -66,7 +58,7 @@ void StartPageEngineProbe(HWND pane)
     if (!pane || State().engine != PageEngine::Unknown) return;
     const std::string page = RenderTempPath();
     const std::string text = std::string("<html><head><title>") + kEngineProbeTitle + "</title></head></html>\n";
-    if (page.empty() || !WritePage(page, text)) return;
+    if (page.empty() || !WriteWholeFile(page, text)) return;
     State().probePage = page;
     NavigatePane(pane, page);
 }

@@ -10,7 +10,6 @@
 #include "render/win/render_state.h"
 #include "render/win/render_temp.h"
 #include "settings/text.h"
-#include "settings/win/handles.h"
 #include "settings/win/messages.h"
 #include "settings/win/safe_file.h"
 #include "settings/win/settings_win.h"
@@ -45,15 +44,6 @@ public:
     ~BusyMark() { State().busy = false; }
 };
 
-bool WriteBytes(const std::string& path, const std::string& bytes)
-{
-    Handle file(CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr));
-    if (!file.valid()) return false;
-    DWORD written = 0;
-    return WriteFile(file.get(), bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr) &&
-           written == bytes.size();
-}
-
 std::string ExistingStyleSheetPath()
 {
     const std::string path = StyleSheetPath(ProgramFolder(), CurrentStyleSheet());
@@ -79,7 +69,7 @@ bool RenderNotePage(const std::string& path, std::string& pagePath)
     const PageContext context = ContextFor(path);
     ViewPageInput input{path, std::move(*bytes), context.currentFolder, context.styleSheetPath, CurrentStyleSheet()};
     pagePath = RenderTempPath();
-    return WriteBytes(pagePath, ViewPageText(input, Settings()));
+    return WriteWholeFile(pagePath, ViewPageText(input, Settings()));
 }
 
 void HistoryStep(int command)
@@ -138,7 +128,7 @@ bool ShowImagePage(HWND pane, const std::string& imagePath)
         page = PlainImagePage(imagePath);
     }
     const std::string pagePath = ProgramFolder() + kImagePageName;
-    if (!WriteBytes(pagePath, page)) {
+    if (!WriteWholeFile(pagePath, page)) {
         StatusMessage("Error writing temp file");
         return false;
     }

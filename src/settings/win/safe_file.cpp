@@ -25,29 +25,43 @@ std::string TempPathBeside(const std::string& path)
     return FolderOf(path) + "." + FileNameOf(path) + ".new~";
 }
 
-bool WriteAndFlush(const std::string& path, std::string_view bytes, DWORD* error)
+bool WriteAll(HANDLE file, std::string_view bytes, DWORD* error)
 {
-    Handle file(CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
-                            FILE_ATTRIBUTE_NORMAL | FILE_ATTRIBUTE_HIDDEN, nullptr));
-    if (!file.valid()) {
-        *error = GetLastError();
-        return false;
-    }
     std::size_t done = 0;
     while (done < bytes.size()) {
         DWORD chunk = static_cast<DWORD>(std::min<std::size_t>(bytes.size() - done, 1u << 20));
         DWORD written = 0;
-        if (!WriteFile(file.get(), bytes.data() + done, chunk, &written, nullptr) || written != chunk) {
+        if (!WriteFile(file, bytes.data() + done, chunk, &written, nullptr) || written != chunk) {
             *error = GetLastError() ? GetLastError() : ERROR_WRITE_FAULT;
             return false;
         }
         done += written;
     }
-    if (!FlushFileBuffers(file.get())) {
+    return true;
+}
+
+// Writes a whole file opened with the given disposition and attributes; with flush, to the disk. opened says
+// whether the file was opened at all (a failure after that may have left it half written).
+bool WriteFileWith(const std::string& path, std::string_view bytes, DWORD disposition, DWORD attributes, bool flush,
+                   DWORD* error, bool* opened = nullptr)
+{
+    Handle file(CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, disposition, attributes, nullptr));
+    if (opened) *opened = file.valid();
+    if (!file.valid()) {
+        *error = GetLastError();
+        return false;
+    }
+    if (!WriteAll(file.get(), bytes, error)) return false;
+    if (flush && !FlushFileBuffers(file.get())) {
         *error = GetLastError();
         return false;
     }
     return true;
+}
+
+bool WriteAndFlush(const std::string& path, std::string_view bytes, DWORD* error)
+{
+    return WriteFileWith(path, bytes, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL | FILE_ATTRIBUTE_HIDDEN, true, error);
 }
 
 bool SwapIntoPlace(const std::string& temp, const std::string& target, DWORD* error)
@@ -142,6 +156,23 @@ bool IsFolder(const std::string& path)
 {
     DWORD attrs = GetFileAttributesA(path.c_str());
     return attrs != INVALID_FILE_ATTRIBUTES && (attrs & FILE_ATTRIBUTE_DIRECTORY);
+}
+
+bool WriteNewFile(const std::string& path, std::string_view bytes, DWORD* error)
+{
+    DWORD ignored = 0;
+    bool opened = false;
+    if (WriteFileWith(path, bytes, CREATE_NEW, FILE_ATTRIBUTE_NORMAL, false, error ? error : &ignored, &opened))
+        return true;
+    // Only a file this call made is taken away again, never one that was there before.
+    if (opened) DeleteFileA(path.c_str());
+    return false;
+}
+
+bool WriteWholeFile(const std::string& path, std::string_view bytes, DWORD* error)
+{
+    DWORD ignored = 0;
+    return WriteFileWith(path, bytes, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, false, error ? error : &ignored);
 }
 
 }  // namespace pw

@@ -17,6 +17,12 @@ std::optional<std::string> ReadWholeFile(const std::string& path, DWORD* error =
 // On failure error receives the system error code and the target is as it was.
 bool ReplaceFileSafely(const std::string& path, std::string_view bytes, DWORD* error = nullptr);
 
+// Writes a file that must not exist yet (a new note, sheet or linked note): an existing file is never replaced.
+// A file left half written is deleted again. On failure error receives the system error code.
+bool WriteNewFile(const std::string& path, std::string_view bytes, DWORD* error = nullptr);
+// Writes the whole file over whatever was there: for the program's own temporary pages only.
+bool WriteWholeFile(const std::string& path, std::string_view bytes, DWORD* error = nullptr);
+
 bool PathExists(const std::string& path);
 bool IsFolder(const std::string& path);
 

@@ -7,7 +7,8 @@
 #include "library/win/library_state.h"
 #include "notes/win/file_info.h"
 #include "settings/text.h"
-#include "settings/win/handles.h"
+#include "settings/win/messages.h"
+#include "settings/win/safe_file.h"
 #include "settings/win/settings_win.h"
 #include "shell/win/image_paste.h"
 #include "shell/win/layout_win.h"
@@ -193,12 +194,11 @@ void MainWindow::OpenNoteLink(const std::string& name)
         StatusMessage("Path too long: %s", name.c_str());
         return;
     }
-    Handle created(CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW, FILE_ATTRIBUTE_NORMAL, nullptr));
-    if (!created.valid()) {
-        StatusText(LastErrorText());
+    DWORD error = 0;
+    if (!WriteNewFile(path, "", &error)) {
+        StatusText(ErrorText(error));
         return;
     }
-    created.reset();
     AddFileItem(name + fallback);
     SelectAndOpenFile(name + fallback);
 }

@@ -10,7 +10,6 @@
 #include "library/win/command_line.h"
 #include "library/win/file_drag.h"
 #include "library/win/library_state.h"
-#include "media/win/drop_targets.h"
 #include "notes/win/document.h"
 #include "render/win/browser_pane.h"
 #include "render/win/render_temp.h"
@@ -96,7 +95,6 @@ HWND StartPagewick(HINSTANCE instance, const StartOptions& options)
     main.accelerators.reset(LoadAcceleratorsA(instance, MAKEINTRESOURCEA(IDA_ACCELERATORS)));
     RestoreWindowPlacement(hwnd, options.show);
     OpenCommandLineFile(options.commandLine);
-    RegisterDropTargets();
     RunFirstLaunch();
     return hwnd;
 }
@@ -151,7 +149,6 @@ void ExitPagewick()
 {
     if (ProgramQuitting()) return;
     SetProgramQuitting(true);
-    RevokeDropTargets();
     SaveBeforeExit();
     SaveSheet();
     DeleteRenderTempFiles();
