@@ -2,6 +2,7 @@
 
 #include <cstring>
 
+#include "settings/win/global_memory.h"
 #include "settings/win/messages.h"
 
 namespace pw {
@@ -21,23 +22,6 @@ public:
 
 private:
     bool open_;
-};
-
-// A global memory block, locked while this lives.
-class LockedMemory {
-public:
-    explicit LockedMemory(HGLOBAL memory) : memory_(memory), data_(static_cast<const char*>(GlobalLock(memory))) {}
-    LockedMemory(const LockedMemory&) = delete;
-    LockedMemory& operator=(const LockedMemory&) = delete;
-    ~LockedMemory()
-    {
-        if (data_) GlobalUnlock(memory_);
-    }
-    const char* data() const { return data_; }
-
-private:
-    HGLOBAL memory_;
-    const char* data_;
 };
 
 ClipboardText Failure(const char* what)

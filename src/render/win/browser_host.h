@@ -10,7 +10,7 @@
 #include <memory>
 #include <string>
 
-#include "render/win/com_ptr.h"
+#include "settings/win/com_ptr.h"
 
 namespace pw {
 
