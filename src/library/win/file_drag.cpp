@@ -12,6 +12,7 @@
 #include "library/win/folder_pane.h"
 #include "library/win/library_state.h"
 #include "library/win/list_view.h"
+#include "media/win/drag_out.h"
 
 namespace pw {
 namespace {
@@ -48,10 +49,13 @@ void Highlight(int index)
 
 void BeginFileDrag()
 {
-    // Dragging out to other programs (Ctrl held) arrives with drag and drop.
-    if (GetKeyState(VK_CONTROL) < 0) return;
     const std::string file = SelectedFileName();
     if (file.empty()) return;
+    // With Ctrl held the file goes out to other programs through the system's drag and drop.
+    if (GetKeyState(VK_CONTROL) < 0) {
+        if (CurrentPlace().inUse) dragFileOut(FileDirectory(CurrentPlace()), file);
+        return;
+    }
     Drag() = FileDragState{};
     Drag().active = true;
     Drag().file = file;

@@ -1,0 +1,188 @@
+// The drag-and-drop objects answered method by method, and the data object a drag out hands to other programs.
+#include <windows.h>
+#include <ole2.h>
+#include <shellapi.h>
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "media/win/data_object.h"
+#include "media/win/drag_out.h"
+#include "settings/win/com_ptr.h"
+#include "settings/win/global_memory.h"
+
+namespace {
+
+using pw::ComPtr;
+
+FORMATETC Format(CLIPFORMAT format, DWORD tymed = TYMED_HGLOBAL)
+{
+    return FORMATETC{format, nullptr, DVASPECT_CONTENT, -1, tymed};
+}
+
+STGMEDIUM Global(const std::string& bytes)
+{
+    STGMEDIUM medium{};
+    medium.tymed = TYMED_HGLOBAL;
+    medium.hGlobal = pw::GlobalCopyOf(bytes).release();
+    return medium;
+}
+
+// A data object offering text and a bitmap block, in that order.
+ComPtr<IDataObject> TextAndBitmap()
+{
+    FORMATETC formats[] = {Format(CF_TEXT), Format(CF_DIB)};
+    STGMEDIUM media[] = {Global(std::string("hello\0", 6)), Global("dib")};
+    return ComPtr<IDataObject>(new pw::CDataObject(formats, media, 2));
+}
+
+TEST(DragDropObjects, ReferenceCountStartsAtOneAndInterfacesAreTheObjectsOwn)
+{
+    ComPtr<IDataObject> data = TextAndBitmap();
+    EXPECT_EQ(data->AddRef(), 2u);
+    EXPECT_EQ(data->Release(), 1u);
+    void* out = reinterpret_cast<void*>(1);
+    EXPECT_EQ(data->QueryInterface(IID_IDropTarget, &out), E_NOINTERFACE);
+    EXPECT_EQ(out, nullptr);
+    for (REFIID iid : {IID_IUnknown, IID_IDataObject}) {
+        ASSERT_EQ(data->QueryInterface(iid, &out), S_OK);
+        EXPECT_EQ(out, static_cast<void*>(data.get()));
+        EXPECT_EQ(data->Release(), 1u);
+    }
+    ComPtr<IDropSource> source(new pw::CDropSource);
+    EXPECT_EQ(source->QueryInterface(IID_IDataObject, &out), E_NOINTERFACE);
+    ASSERT_EQ(source->QueryInterface(IID_IDropSource, &out), S_OK);
+    EXPECT_EQ(source->Release(), 1u);
+}
+
+TEST(DragDropObjects, GetDataAnswersAFreshCopyOfTheMatchingEntry)
+{
+    ComPtr<IDataObject> data = TextAndBitmap();
+    FORMATETC text = Format(CF_TEXT, TYMED_HGLOBAL | TYMED_ISTREAM);
+    STGMEDIUM first{};
+    ASSERT_EQ(data->GetData(&text, &first), S_OK);
+    STGMEDIUM second{};
+    ASSERT_EQ(data->GetData(&text, &second), S_OK);
+    EXPECT_EQ(first.tymed, static_cast<DWORD>(TYMED_HGLOBAL));
+    EXPECT_EQ(first.pUnkForRelease, nullptr);
+    EXPECT_NE(first.hGlobal, second.hGlobal);
+    EXPECT_EQ(pw::GlobalBytes(first.hGlobal), std::string("hello\0", 6));
+    ReleaseStgMedium(&first);
+    EXPECT_EQ(pw::GlobalBytes(second.hGlobal), std::string("hello\0", 6));
+    ReleaseStgMedium(&second);
+
+    struct Case {
+        FORMATETC format;
+        HRESULT result;
+    };
+    FORMATETC otherAspect = Format(CF_TEXT);
+    otherAspect.dwAspect = DVASPECT_ICON;
+    const Case cases[] = {
+        {Format(CF_DIB), S_OK},
+        {Format(CF_HDROP), DV_E_FORMATETC},
+        {Format(CF_TEXT, TYMED_ISTREAM), DV_E_FORMATETC},
+        {otherAspect, DV_E_FORMATETC},
+    };
+    for (const Case& c : cases) {
+        FORMATETC format = c.format;
+        EXPECT_EQ(data->QueryGetData(&format), c.result) << format.cfFormat;
+        STGMEDIUM medium{};
+        EXPECT_EQ(data->GetData(&format, &medium), c.result) << format.cfFormat;
+        if (medium.hGlobal) ReleaseStgMedium(&medium);
+    }
+}
+
+TEST(DragDropObjects, DataObjectRefusesWhatItDoesNotDo)
+{
+    ComPtr<IDataObject> data = TextAndBitmap();
+    FORMATETC text = Format(CF_TEXT);
+    STGMEDIUM medium{};
+    EXPECT_EQ(data->GetDataHere(&text, &medium), DV_E_FORMATETC);
+    FORMATETC canonical = text;
+    canonical.ptd = reinterpret_cast<DVTARGETDEVICE*>(&medium);
+    EXPECT_EQ(data->GetCanonicalFormatEtc(&text, &canonical), E_NOTIMPL);
+    EXPECT_EQ(canonical.ptd, nullptr);
+    EXPECT_EQ(data->SetData(&text, &medium, FALSE), E_NOTIMPL);
+    IEnumFORMATETC* setEnum = nullptr;
+    EXPECT_EQ(data->EnumFormatEtc(DATADIR_SET, &setEnum), E_NOTIMPL);
+    DWORD connection = 0;
+    EXPECT_EQ(data->DAdvise(&text, 0, nullptr, &connection), OLE_E_ADVISENOTSUPPORTED);
+    EXPECT_EQ(data->DUnadvise(0), OLE_E_ADVISENOTSUPPORTED);
+    IEnumSTATDATA* advises = nullptr;
+    EXPECT_EQ(data->EnumDAdvise(&advises), OLE_E_ADVISENOTSUPPORTED);
+}
+
+TEST(DragDropObjects, EnumeratorWalksTheFormatsInOrder)
+{
+    ComPtr<IDataObject> data = TextAndBitmap();
+    ComPtr<IEnumFORMATETC> formats;
+    ASSERT_EQ(data->EnumFormatEtc(DATADIR_GET, formats.out()), S_OK);
+    FORMATETC got[3]{};
+    ULONG fetched = 9;
+    EXPECT_EQ(formats->Next(0, got, &fetched), E_INVALIDARG);
+    EXPECT_EQ(formats->Next(1, nullptr, &fetched), E_INVALIDARG);
+    ASSERT_EQ(formats->Next(1, got, &fetched), S_OK);
+    EXPECT_EQ(fetched, 1u);
+    EXPECT_EQ(got[0].cfFormat, CF_TEXT);
+    ComPtr<IEnumFORMATETC> clone;
+    ASSERT_EQ(formats->Clone(clone.out()), S_OK);
+    EXPECT_EQ(formats->Next(3, got, &fetched), S_FALSE);
+    EXPECT_EQ(fetched, 1u);
+    EXPECT_EQ(got[0].cfFormat, CF_DIB);
+    ASSERT_EQ(clone->Next(1, got, nullptr), S_OK);  // the clone kept the cursor where it was
+    EXPECT_EQ(got[0].cfFormat, CF_DIB);
+    EXPECT_EQ(formats->Reset(), S_OK);
+    EXPECT_EQ(formats->Skip(2), S_OK);
+    EXPECT_EQ(formats->Skip(1), S_FALSE);
+    EXPECT_EQ(formats->Reset(), S_OK);
+    EXPECT_EQ(formats->Next(2, got, &fetched), S_OK);
+    EXPECT_EQ(fetched, 2u);
+}
+
+TEST(DragDropObjects, DropSourceFollowsEscapeAndTheLeftButton)
+{
+    ComPtr<IDropSource> source(new pw::CDropSource);
+    EXPECT_EQ(source->QueryContinueDrag(TRUE, MK_LBUTTON), DRAGDROP_S_CANCEL);
+    EXPECT_EQ(source->QueryContinueDrag(FALSE, 0), DRAGDROP_S_DROP);
+    EXPECT_EQ(source->QueryContinueDrag(FALSE, MK_RBUTTON), DRAGDROP_S_DROP);
+    EXPECT_EQ(source->QueryContinueDrag(FALSE, MK_LBUTTON | MK_CONTROL), S_OK);
+    EXPECT_EQ(source->GiveFeedback(DROPEFFECT_COPY), DRAGDROP_S_USEDEFAULTCURSORS);
+}
+
+TEST(DragOut, OffersExactlyOneFileListOfTheOneFile)
+{
+    ComPtr<IDataObject> data(pw::MakeFileDragObject("C:\\notes", "today.txt"));
+    ASSERT_TRUE(data);
+    ComPtr<IEnumFORMATETC> formats;
+    ASSERT_EQ(data->EnumFormatEtc(DATADIR_GET, formats.out()), S_OK);
+    FORMATETC got[2]{};
+    ULONG fetched = 0;
+    EXPECT_EQ(formats->Next(2, got, &fetched), S_FALSE);
+    ASSERT_EQ(fetched, 1u);
+    EXPECT_EQ(got[0].cfFormat, CF_HDROP);
+    EXPECT_EQ(got[0].ptd, nullptr);
+    EXPECT_EQ(got[0].dwAspect, static_cast<DWORD>(DVASPECT_CONTENT));
+    EXPECT_EQ(got[0].lindex, -1);
+    EXPECT_EQ(got[0].tymed, static_cast<DWORD>(TYMED_HGLOBAL));
+
+    STGMEDIUM medium{};
+    ASSERT_EQ(data->GetData(&got[0], &medium), S_OK);
+    const std::string path = "C:\\notes\\today.txt";
+    EXPECT_EQ(pw::GlobalBytes(medium.hGlobal).size(), path.size() + 22);
+    HDROP drop = static_cast<HDROP>(medium.hGlobal);
+    EXPECT_EQ(DragQueryFileA(drop, 0xFFFFFFFF, nullptr, 0), 1u);
+    char name[MAX_PATH]{};
+    DragQueryFileA(drop, 0, name, MAX_PATH);
+    EXPECT_EQ(std::string(name), path);
+    ReleaseStgMedium(&medium);
+}
+
+TEST(DragOut, AnEmptyNameBuildsNothing)
+{
+    EXPECT_EQ(pw::MakeFileDragObject("C:\\notes", ""), nullptr);
+    EXPECT_EQ(pw::MakeFileDragObject(std::string(250, 'a'), "name-too-long.txt"), nullptr);
+    pw::dragFileOut("C:\\notes", "");  // returns at once: no modal loop without data
+}
+
+}  // namespace
