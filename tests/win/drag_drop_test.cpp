@@ -6,6 +6,16 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <utility>
+#include <vector>
+
+#include "gui_harness.h"
+#include "media/bmp.h"
+#include "media/drop_data.h"
+#include "media/win/drop_target.h"
+#include "notes/win/document.h"
+#include "settings/win/messages.h"
+#include "shell/win/main_window.h"
 
 #include "media/win/data_object.h"
 #include "media/win/drag_out.h"
@@ -183,6 +193,159 @@ TEST(DragOut, AnEmptyNameBuildsNothing)
     EXPECT_EQ(pw::MakeFileDragObject("C:\\notes", ""), nullptr);
     EXPECT_EQ(pw::MakeFileDragObject(std::string(250, 'a'), "name-too-long.txt"), nullptr);
     pw::dragFileOut("C:\\notes", "");  // returns at once: no modal loop without data
+}
+
+// Drops onto the real panes: the test builds the data object and calls the registered target directly.
+class DropTest : public pwtest::PagewickTest {
+protected:
+    void StartLibrary()
+    {
+        notes = InFolder("Notes");
+        MakeFolder(notes);
+        WriteFile(notes + "\\a.txt", "a");
+        WriteIni(
+            "[General]\r\nRootAutoAddCDrive=0\r\nRootAutoAddMyDocuments=0\r\nRootAutoAddAmbervale=0\r\n"
+            "ImagePrependDate=0\r\n[BasicRoots]\r\n" +
+            notes + "=Notes;.txt\r\n");
+        ASSERT_TRUE(Start());
+        ASSERT_NE(pw::Main().drops.files, nullptr);
+        ASSERT_NE(pw::Main().drops.editNoWrap, nullptr);
+        ASSERT_NE(pw::Main().drops.editWrap, nullptr);
+    }
+
+    // DragEnter then Drop, as the system calls them; the effects each answered.
+    std::pair<DWORD, DWORD> DropOn(pw::CDropTarget* target, IDataObject* data)
+    {
+        DWORD entered = DROPEFFECT_COPY | DROPEFFECT_MOVE;
+        EXPECT_EQ(target->DragEnter(data, MK_LBUTTON, POINTL{0, 0}, &entered), S_OK);
+        DWORD over = DROPEFFECT_COPY | DROPEFFECT_MOVE;
+        EXPECT_EQ(target->DragOver(MK_LBUTTON, POINTL{0, 0}, &over), S_OK);
+        EXPECT_EQ(over, entered);
+        DWORD dropped = DROPEFFECT_COPY | DROPEFFECT_MOVE;
+        EXPECT_EQ(target->Drop(data, 0, POINTL{0, 0}, &dropped), S_OK);
+        Pump();
+        return {entered, dropped};
+    }
+
+    pw::CDropTarget* Editor()
+    {
+        return pw::ActiveEditor() == pw::Main().panes.editWrap ? pw::Main().drops.editWrap
+                                                               : pw::Main().drops.editNoWrap;
+    }
+
+    std::string notes;
+};
+
+ComPtr<IDataObject> Offering(std::vector<std::pair<CLIPFORMAT, std::string>> entries)
+{
+    std::vector<FORMATETC> formats;
+    std::vector<STGMEDIUM> media;
+    for (const auto& [format, bytes] : entries) {
+        formats.push_back(Format(format));
+        media.push_back(Global(bytes));
+    }
+    return ComPtr<IDataObject>(new pw::CDataObject(formats.data(), media.data(), static_cast<int>(formats.size())));
+}
+
+CLIPFORMAT Html()
+{
+    return static_cast<CLIPFORMAT>(RegisterClipboardFormatA("text/html"));
+}
+
+TEST_F(DropTest, ThreeFilesWithTheSecondTakenCopyTheOthersAndReportIt)
+{
+    StartLibrary();
+    const std::string from = InFolder("from");
+    MakeFolder(from);
+    for (const char* name : {"one.txt", "two.txt", "three.txt"}) WriteFile(from + "\\" + name, name);
+    WriteFile(notes + "\\two.txt", "kept");
+    ComPtr<IDataObject> data =
+        Offering({{CF_HDROP, pw::DropFilesBlock({from + "\\one.txt", from + "\\two.txt", from + "\\three.txt"})}});
+    EXPECT_EQ(DropOn(pw::Main().drops.files, data.get()),
+              std::make_pair(DWORD{DROPEFFECT_COPY}, DWORD{DROPEFFECT_COPY}));
+    EXPECT_EQ(ReadFile(notes + "\\one.txt"), "one.txt");
+    EXPECT_EQ(ReadFile(notes + "\\two.txt"), "kept");
+    EXPECT_EQ(ReadFile(notes + "\\three.txt"), "three.txt");
+    EXPECT_EQ(pw::LastStatusText(), "File exists: two.txt");
+    EXPECT_EQ(SelectedIn(pw::Main().panes.files), "three.txt");
+}
+
+TEST_F(DropTest, BitmapWithHtmlSavesTheBitmapAndFetchesNothing)
+{
+    StartLibrary();
+    const std::string dib = pw::BmpInfoHeader(1, 1, 24) + std::string("\x10\x20\x30\0", 4);
+    ComPtr<IDataObject> data = Offering({{Html(), "<img src=\"http://127.0.0.1:9/never.png\">"}, {CF_DIB, dib}});
+    DropOn(pw::Main().drops.files, data.get());
+    EXPECT_TRUE(Exists(notes + "\\Image_000.png"));
+    EXPECT_FALSE(Exists(notes + "\\Image_000.bmp"));
+    EXPECT_FALSE(Exists(notes + "\\never.png"));
+    EXPECT_EQ(SelectedIn(pw::Main().panes.files), "Image_000.png");
+}
+
+TEST_F(DropTest, BitmapOnANoteIsSavedInImgsUnderTheDroppedNameAndLinked)
+{
+    StartLibrary();
+    ClickFile("a.txt");
+    const std::string dib = pw::BmpInfoHeader(1, 1, 24) + std::string("\x10\x20\x30\0", 4);
+    ComPtr<IDataObject> data = Offering({{CF_TEXT, std::string("C:\\pics\\My%20Cat.jpg\0", 22)}, {CF_DIB, dib}});
+    DropOn(Editor(), data.get());
+    EXPECT_TRUE(Exists(notes + "\\imgs\\My Cat.png"));
+    EXPECT_NE(TextOf(pw::ActiveEditor()).find("![ My Cat.png ](imgs/My Cat.png)"), std::string::npos)
+        << TextOf(pw::ActiveEditor());
+    // The same drop again never replaces the saved image.
+    DropOn(Editor(), data.get());
+    EXPECT_TRUE(Exists(notes + "\\imgs\\My Cat_001.png"));
+}
+
+TEST_F(DropTest, HtmlWithoutPlainTextInsertsItsDecodedTextWithoutTags)
+{
+    StartLibrary();
+    ClickFile("a.txt");
+    ComPtr<IDataObject> data = Offering({{Html(), "<p>Caf&eacute; &amp; <b>bar</b></p>"}});
+    DropOn(Editor(), data.get());
+    EXPECT_NE(TextOf(pw::ActiveEditor()).find("Caf\xe9 & bar"), std::string::npos) << TextOf(pw::ActiveEditor());
+}
+
+TEST_F(DropTest, HtmlWithPlainTextTakesThePlainTextAndAnImageFragmentFetchesNothingYet)
+{
+    StartLibrary();
+    ClickFile("a.txt");
+    ComPtr<IDataObject> both = Offering({{Html(), "<p>html</p>"}, {CF_TEXT, std::string("plain\0", 6)}});
+    DropOn(Editor(), both.get());
+    EXPECT_NE(TextOf(pw::ActiveEditor()).find("plain"), std::string::npos);
+    EXPECT_EQ(TextOf(pw::ActiveEditor()).find("html"), std::string::npos);
+    ComPtr<IDataObject> image = Offering({{Html(), "<IMG SRC=\"http://127.0.0.1:9/x.png\">"}});
+    DropOn(pw::Main().drops.files, image.get());
+    EXPECT_EQ(pw::LastStatusText(), "Dropped web images cannot be downloaded yet");
+    EXPECT_FALSE(Exists(notes + "\\x.png"));
+}
+
+TEST_F(DropTest, PlainTextOnTheFilePaneBecomesANewNote)
+{
+    StartLibrary();
+    ComPtr<IDataObject> data = Offering({{CF_TEXT, std::string("dropped words\0", 14)}});
+    DropOn(pw::Main().drops.files, data.get());
+    EXPECT_EQ(ReadFile(notes + "\\New Note.txt"), "dropped words");
+}
+
+TEST_F(DropTest, AFormatNotInGlobalMemoryIsRefusedAndDropsNothing)
+{
+    StartLibrary();
+    ComPtr<IStream> stream;
+    ASSERT_EQ(CreateStreamOnHGlobal(nullptr, TRUE, stream.out()), S_OK);
+    FORMATETC format = Format(CF_TEXT, TYMED_ISTREAM);
+    STGMEDIUM medium{};
+    medium.tymed = TYMED_ISTREAM;
+    medium.pstm = stream.get();
+    stream->AddRef();  // the data object owns one reference
+    ComPtr<IDataObject> data(new pw::CDataObject(&format, &medium, 1));
+    EXPECT_EQ(DropOn(pw::Main().drops.files, data.get()),
+              std::make_pair(DWORD{DROPEFFECT_NONE}, DWORD{DROPEFFECT_NONE}));
+    EXPECT_FALSE(Exists(notes + "\\New Note.txt"));
+    ComPtr<IDataObject> none = Offering({{CF_UNICODETEXT, std::string("x\0\0\0", 4)}});
+    EXPECT_EQ(DropOn(pw::Main().drops.files, none.get()),
+              std::make_pair(DWORD{DROPEFFECT_NONE}, DWORD{DROPEFFECT_NONE}));
+    EXPECT_FALSE(Exists(notes + "\\New Note.txt"));
 }
 
 }  // namespace

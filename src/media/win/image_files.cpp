@@ -102,6 +102,12 @@ bool WriteBitmapAsBmp(HBITMAP bitmap, HWND window, const std::string& path)
     return WriteAll(path, file);
 }
 
+bool writeDibAsBmp(std::string_view packed, const std::string& path)
+{
+    const std::optional<std::string> file = PackedDibAsBmp(packed);
+    return file && WriteAll(path, *file);
+}
+
 std::optional<std::string> ConvertToPng(const std::string& bmpPath)
 {
     const std::string extension = ExtensionOf(bmpPath);

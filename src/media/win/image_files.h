@@ -6,11 +6,15 @@
 
 #include <optional>
 #include <string>
+#include <string_view>
 
 namespace pw {
 
 // Writes the bitmap's pixel rows, in its own depth, as a BMP file (replacing one of that path).
 bool WriteBitmapAsBmp(HBITMAP bitmap, HWND window, const std::string& path);
+// Writes a dropped packed bitmap (information header, colour table, pixel rows in one block) as a BMP file,
+// replacing one of that path; false for a block that is not a whole bitmap.
+bool writeDibAsBmp(std::string_view packed, const std::string& path);
 // The PNG beside the BMP (same folder and base name), written through GDI+; nullopt when that fails.
 std::optional<std::string> ConvertToPng(const std::string& bmpPath);
 // The clipboard's bitmap saved into the folder, as a PNG when ImageSaveAsPng is on and the conversion works

@@ -16,6 +16,7 @@
 #include "settings/win/messages.h"
 #include "sheet/win/sheet_state.h"
 #include "shell/view_mode.h"
+#include "shell/win/drop_handling.h"
 
 namespace pw {
 
@@ -107,6 +108,9 @@ public:
     // Timers
     bool autosaveTimerRunning = false;
     bool settingsWriteReported = false;
+
+    // Drag and drop: registered once the panes are up, revoked before they go.
+    DropTargets drops;
 
     // The areas' state.
     StatusBoard status;

@@ -22,6 +22,7 @@
 #include "settings/win/settings_win.h"
 #include "shell/ids.h"
 #include "shell/win/dialog_keys.h"
+#include "shell/win/drop_handling.h"
 #include "shell/win/main_window.h"
 #include "shell/win/placement_win.h"
 #include "shell/win/shell_commands.h"
@@ -95,6 +96,7 @@ HWND StartPagewick(HINSTANCE instance, const StartOptions& options)
     main.accelerators.reset(LoadAcceleratorsA(instance, MAKEINTRESOURCEA(IDA_ACCELERATORS)));
     RestoreWindowPlacement(hwnd, options.show);
     OpenCommandLineFile(options.commandLine);
+    RegisterDropTargets();
     RunFirstLaunch();
     return hwnd;
 }
@@ -159,6 +161,7 @@ void ShutdownPagewick()
 {
     if (!g_window) return;
     StopTimers();
+    RevokeDropTargets();
     g_window.reset();
 }
 
