@@ -247,6 +247,14 @@ TEST_F(FetchTest, AHugeBodyIsRefused)
     ExpectNothingWritten();
 }
 
+TEST_F(FetchTest, AMoveThatFailsLeavesNoTemporaryFile)
+{
+    server.Serve([](const std::string&) { return Reply{Ok(kPng)}; });
+    address = server.Address("/a.png");
+    EXPECT_EQ(pw::FetchToFile(address, "", folder + "\\gone"), std::nullopt);
+    ExpectNothingWritten();
+}
+
 TEST_F(FetchTest, NoServerOrNoHostIsAFailure)
 {
     // The port of a server that is gone: nothing listens there.
