@@ -21,6 +21,7 @@ int ExportVerb(std::span<char* const> args);
 int DateVerb(std::span<char* const> args);
 int CsvVerb(std::span<char* const> args);
 int SearchVerb(std::span<char* const> args);
+int FetchVerb(std::span<char* const> args);
 
 inline constexpr Verb kVerbs[] = {
     {"render", "render FILE [--settings INI]   the page View mode shows for FILE", RenderVerb},
@@ -30,6 +31,8 @@ inline constexpr Verb kVerbs[] = {
     {"csv", "csv FILE [--delimiter C]       the rows and cells the spreadsheet reads from FILE, as JSON", CsvVerb},
     {"search", "search FOLDER TERM [--no-names]  the files a folder search opens, in the order it opens them",
      SearchVerb},
+    {"fetch", "fetch URL FOLDER               the file the program saves from URL into FOLDER (HTTP/1.0), and its name",
+     FetchVerb},
 };
 
 }  // namespace pwcli
