@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "gui_harness.h"
+#include "test_server.h"
 #include "media/bmp.h"
 #include "media/drop_data.h"
 #include "media/win/drop_target.h"
@@ -306,7 +307,7 @@ TEST_F(DropTest, HtmlWithoutPlainTextInsertsItsDecodedTextWithoutTags)
     EXPECT_NE(TextOf(pw::ActiveEditor()).find("Caf\xe9 & bar"), std::string::npos) << TextOf(pw::ActiveEditor());
 }
 
-TEST_F(DropTest, HtmlWithPlainTextTakesThePlainTextAndAnImageFragmentFetchesNothingYet)
+TEST_F(DropTest, HtmlWithPlainTextTakesThePlainText)
 {
     StartLibrary();
     ClickFile("a.txt");
@@ -314,10 +315,6 @@ TEST_F(DropTest, HtmlWithPlainTextTakesThePlainTextAndAnImageFragmentFetchesNoth
     DropOn(Editor(), both.get());
     EXPECT_NE(TextOf(pw::ActiveEditor()).find("plain"), std::string::npos);
     EXPECT_EQ(TextOf(pw::ActiveEditor()).find("html"), std::string::npos);
-    ComPtr<IDataObject> image = Offering({{Html(), "<IMG SRC=\"http://127.0.0.1:9/x.png\">"}});
-    DropOn(pw::Main().drops.files, image.get());
-    EXPECT_EQ(pw::LastStatusText(), "Dropped web images cannot be downloaded yet");
-    EXPECT_FALSE(Exists(notes + "\\x.png"));
 }
 
 TEST_F(DropTest, PlainTextOnTheFilePaneBecomesANewNote)
@@ -349,3 +346,44 @@ TEST_F(DropTest, AFormatNotInGlobalMemoryIsRefusedAndDropsNothing)
 }
 
 }  // namespace
+
+namespace pwtest {
+namespace {
+
+const std::string kPngBytes("\x89PNG\r\n\x1a\n\0\0\0\rIHDR", 16);
+
+Reply PngReply(const std::string&)
+{
+    return Reply{"HTTP/1.0 200 OK\r\nContent-Length: 16\r\n\r\n" + kPngBytes};
+}
+
+TEST_F(DropTest, AnUppercaseImgFragmentIsDownloadedIntoImgsAndLinked)
+{
+    StartLibrary();
+    ClickFile("a.txt");
+    TestServer server;
+    server.Serve(PngReply);
+    ComPtr<IDataObject> data = Offering(
+        {{Html(), "<IMG SRC=\"" + server.Address("/pics/cat.png") + "\">"}, {CF_TEXT, std::string("alt text\0", 9)}});
+    DropOn(Editor(), data.get());
+    EXPECT_EQ(ReadFile(notes + "\\imgs\\cat.png"), kPngBytes);
+    EXPECT_NE(TextOf(pw::ActiveEditor()).find("![ cat.png ](imgs/cat.png)"), std::string::npos)
+        << TextOf(pw::ActiveEditor());
+    EXPECT_EQ(TextOf(pw::ActiveEditor()).find("alt text"), std::string::npos);
+    ASSERT_EQ(server.requests().size(), 1u);
+    EXPECT_EQ(server.requests()[0].find("Referer"), std::string::npos);
+}
+
+TEST_F(DropTest, AnImageFragmentOnTheFilePaneIsDownloadedIntoTheFolderAndSelected)
+{
+    StartLibrary();
+    TestServer server;
+    server.Serve(PngReply);
+    ComPtr<IDataObject> data = Offering({{Html(), "<img alt=\"x\" src=\"" + server.Address("/shot.png") + "\">"}});
+    DropOn(pw::Main().drops.files, data.get());
+    EXPECT_EQ(ReadFile(notes + "\\shot.png"), kPngBytes);
+    EXPECT_EQ(SelectedIn(pw::Main().panes.files), "shot.png");
+}
+
+}  // namespace
+}  // namespace pwtest

@@ -12,6 +12,7 @@
 #include "library/win/new_note.h"
 #include "media/bmp.h"
 #include "media/drop_data.h"
+#include "media/win/fetch.h"
 #include "media/win/image_date.h"
 #include "media/win/image_files.h"
 #include "notes/inserted_links.h"
@@ -185,6 +186,17 @@ void DropBitmap(DropTargetKind kind, IDataObject* data)
     PlaceImage(kind, *folder, saved);
 }
 
+// The image of an image fragment is downloaded, without a referrer, into the target's image folder; a failed
+// download does nothing further (the fetch reports its own failures).
+void DropWebImage(DropTargetKind kind, std::string_view fragment)
+{
+    std::optional<std::string> address = ImageAddress(fragment);
+    const std::optional<std::string> folder = ImageFolder(kind);
+    if (!address || !folder) return;
+    const std::optional<std::string> saved = FetchToFile(*address, "", *folder);
+    if (saved) PlaceImage(kind, *folder, *saved);
+}
+
 void DropHtml(DropTargetKind kind, IDataObject* data)
 {
     const std::optional<std::string> html = GlobalData(data, HtmlClipboardFormat());
@@ -192,7 +204,7 @@ void DropHtml(DropTargetKind kind, IDataObject* data)
     const std::string_view fragment = HtmlFragment(*html);
     switch (ChooseHtmlDrop(fragment, OffersGlobal(data, CF_TEXT))) {
         case HtmlDropKind::Image:
-            StatusMessage("Dropped web images cannot be downloaded yet");
+            DropWebImage(kind, fragment);
             return;
         case HtmlDropKind::Text:
             if (auto text = HtmlAsText(fragment, [] { return PumpPendingMessages(1); })) DropText(kind, *text);
