@@ -27,6 +27,7 @@ public:
     }
 
     bool AtEnd() const { return pos_ >= text_.size(); }
+    std::size_t Position() const { return pos_; }
 
     // One row: cells up to a row end or the end of the text. A delimiter always starts one more cell.
     std::vector<std::string> Row(std::size_t expected)
@@ -134,9 +135,10 @@ bool UsableDelimiter(char delimiter)
     return delimiter != kQuote && delimiter != '\r' && delimiter != '\n' && delimiter != '\0';
 }
 
-CsvTable ParseCsv(std::string_view bytes, char delimiter, bool checkForMark)
+std::optional<CsvTable> ParseCsv(std::string_view bytes, char delimiter, bool checkForMark, const CsvGoOn& goOn)
 {
     CsvTable table;
+    const std::size_t total = bytes.size();
     if (checkForMark && bytes.starts_with(kUtf8Mark)) {
         bytes.remove_prefix(kUtf8Mark.size());
         table.hadMark = true;
@@ -150,11 +152,21 @@ CsvTable ParseCsv(std::string_view bytes, char delimiter, bool checkForMark)
         ++lines;
     table.rows.reserve(lines);
     Reader reader(bytes, delimiter);
+    std::size_t nextQuestion = kCsvProgressBytes;
     do {
         table.rows.push_back(reader.Row(table.rows.empty() ? 1 : table.rows.back().size()));
         if (table.rows.back().size() > table.columnCount) table.columnCount = table.rows.back().size();
+        if (goOn && reader.Position() >= nextQuestion) {
+            if (!goOn(total - bytes.size() + reader.Position(), total)) return std::nullopt;
+            nextQuestion = (reader.Position() / kCsvProgressBytes + 1) * kCsvProgressBytes;
+        }
     } while (!reader.AtEnd());
     return table;
+}
+
+CsvTable ParseCsv(std::string_view bytes, char delimiter, bool checkForMark)
+{
+    return *ParseCsv(bytes, delimiter, checkForMark, CsvGoOn());
 }
 
 std::string QuoteCell(std::string_view text, char delimiter)

@@ -2,6 +2,8 @@
 #pragma once
 
 #include <cstddef>
+#include <functional>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -9,6 +11,8 @@
 namespace pw {
 
 inline constexpr std::string_view kUtf8Mark = "\xEF\xBB\xBF";
+// How much input the reader passes between two questions whether to go on.
+inline constexpr std::size_t kCsvProgressBytes = 64 * 1024;
 
 struct CsvTable {
     std::vector<std::vector<std::string>> rows;  // file order; every row has at least one cell
@@ -23,6 +27,13 @@ bool UsableDelimiter(char delimiter);
 // text is followed by one more, empty, cell; inside a quoted cell every byte is kept. An empty text reads as
 // one empty cell, so a file that exists always opens. checkForMark drops a leading UTF-8 byte-order mark.
 CsvTable ParseCsv(std::string_view bytes, char delimiter, bool checkForMark);
+
+// Asked with the bytes read so far and the whole input's size; false stops the reading.
+using CsvGoOn = std::function<bool(std::size_t read, std::size_t total)>;
+// The same reading for a long input that must not hold up its caller: goOn is asked at the first row end
+// after every kCsvProgressBytes of input (a row longer than that is read whole first). nullopt when goOn
+// said stop; what was read so far is dropped.
+std::optional<CsvTable> ParseCsv(std::string_view bytes, char delimiter, bool checkForMark, const CsvGoOn& goOn);
 
 // One cell as it is written: wrapped in double quotes (inner ones doubled) when it holds a double quote, the
 // delimiter, CR or LF; else as it is. Titles follow the same rule: a title with a line end written bare would

@@ -125,5 +125,50 @@ TEST(CsvTest, WrittenRowsReadBackTheSame)
     }
 }
 
+// A long input is read in steps: the caller is asked at the first row end after every 64 KiB whether to go
+// on, and what it reads is the same as in one go.
+TEST(CsvTest, LongInputAsksWhetherToGoOn)
+{
+    using Asked = std::vector<std::pair<std::size_t, std::size_t>>;
+    auto read = [](const std::string& bytes, Asked& asked, bool goOn) {
+        return ParseCsv(bytes, ',', true, [&](std::size_t done, std::size_t total) {
+            asked.emplace_back(done, total);
+            return goOn;
+        });
+    };
+    // 16,384 rows of 16 bytes: 256 KiB, a row end on every 64 KiB boundary.
+    std::string even;
+    for (int r = 0; r < 16384; ++r) even += "abc,\"d\r\ne\",fgh\r\n";
+    ASSERT_EQ(even.size(), 262144u);
+    Asked asked;
+    const std::optional<CsvTable> whole = read(even, asked, true);
+    ASSERT_TRUE(whole.has_value());
+    EXPECT_EQ(asked, (Asked{{65536, 262144}, {131072, 262144}, {196608, 262144}, {262144, 262144}}));
+    const CsvTable plain = ParseCsv(even, ',', true);
+    EXPECT_EQ(whole->rows, plain.rows);
+    EXPECT_EQ(whole->columnCount, 3u);
+    EXPECT_EQ(whole->rows.size(), 16384u);
+    EXPECT_EQ(whole->rows[16383], (std::vector<std::string>{"abc", "d\r\ne", "fgh"}));
+
+    // Told to stop, the reader stops at once and keeps nothing.
+    asked.clear();
+    EXPECT_FALSE(read(even, asked, false).has_value());
+    EXPECT_EQ(asked, (Asked{{65536, 262144}}));
+
+    // A row longer than the step is read whole, then asked about once; a mark counts as read input.
+    const std::string wide = std::string(kUtf8Mark) + "\"" + std::string(200 * 1024, 'x') + "\"\r\na\r\n";
+    asked.clear();
+    const std::optional<CsvTable> marked = read(wide, asked, true);
+    ASSERT_TRUE(marked.has_value());
+    EXPECT_EQ(asked, (Asked{{204807, 204810}}));
+    EXPECT_TRUE(marked->hadMark);
+    EXPECT_EQ(marked->rows, ParseCsv(wide, ',', true).rows);
+
+    // A short input is never asked about.
+    asked.clear();
+    EXPECT_TRUE(read("a,b\r\nc,d\r\n", asked, false).has_value());
+    EXPECT_TRUE(asked.empty());
+}
+
 }  // namespace
 }  // namespace pw

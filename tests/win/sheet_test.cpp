@@ -3,12 +3,16 @@
 #include <windows.h>
 #include <commctrl.h>
 
+#include <algorithm>
+#include <functional>
 #include <string>
 #include <vector>
 
 #include "gui_harness.h"
 #include "library/viewers.h"
 #include "notes/win/file_info.h"
+#include "library/win/file_pane.h"
+#include "library/win/library_state.h"
 #include "settings/win/messages.h"
 #include "settings/win/settings_win.h"
 #include "sheet/win/cell_editor.h"
@@ -17,6 +21,7 @@
 #include "sheet/win/sheet_search.h"
 #include "sheet/win/sheet_state.h"
 #include "sheet/win/sheet_view.h"
+#include "sheet/dialog_ids.h"
 #include "shell/ids.h"
 #include "shell/win/main_window.h"
 
@@ -26,6 +31,70 @@ namespace {
 // A file with every shape the reader must keep: LF and CR LF line ends, quoted line ends, doubled quotes,
 // a trailing delimiter, a short row and no final line end.
 const std::string kOddFile = "b,\"x\r\ny\",3\nA,\"say \"\"hi\"\"\",\r\n,short\r\nc,z,1";
+
+// A message posted before an open is handled by the open's own message pump, while the file is read.
+constexpr UINT kDuringLoad = WM_APP + 17;
+std::function<void()> g_duringLoad;
+
+LRESULT CALLBACK DuringLoadProc(HWND hwnd, UINT message, WPARAM wp, LPARAM lp)
+{
+    if (message == kDuringLoad && g_duringLoad) {
+        g_duringLoad();
+        return 0;
+    }
+    return DefWindowProcA(hwnd, message, wp, lp);
+}
+
+HWND DuringLoadWindow()
+{
+    static const ATOM atom = [] {
+        WNDCLASSA type{};
+        type.lpfnWndProc = DuringLoadProc;
+        type.hInstance = GetModuleHandleA(nullptr);
+        type.lpszClassName = "PagewickTestDuringLoad";
+        return RegisterClassA(&type);
+    }();
+    return atom ? CreateWindowExA(0, "PagewickTestDuringLoad", "", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr, nullptr,
+                                  nullptr)
+                : nullptr;
+}
+
+// A sheet of 20,000 rows (about 300 KiB): its reading passes several of the parser's steps.
+std::string BigSheet()
+{
+    std::string out;
+    for (int r = 0; r < 20000; ++r) out += "row" + std::to_string(r) + ",\"a,b\",c\r\n";
+    return out;
+}
+
+// The tooltip windows the cell editor owns, with the text of their tool on the edit control.
+std::vector<std::string> EditorTips(HWND editor, HWND edit)
+{
+    struct Search {
+        HWND editor;
+        HWND edit;
+        std::vector<std::string> texts;
+    } search{editor, edit, {}};
+    EnumThreadWindows(
+        GetCurrentThreadId(),
+        [](HWND window, LPARAM lp) -> BOOL {
+            auto& found = *reinterpret_cast<Search*>(lp);
+            char type[64] = {};
+            GetClassNameA(window, type, sizeof(type));
+            if (lstrcmpiA(type, TOOLTIPS_CLASSA) != 0 || GetWindow(window, GW_OWNER) != found.editor) return TRUE;
+            char text[256] = {};
+            TOOLINFOA info{};
+            info.cbSize = TTTOOLINFOA_V1_SIZE;
+            info.hwnd = found.editor;
+            info.uId = reinterpret_cast<UINT_PTR>(found.edit);
+            info.lpszText = text;
+            SendMessageA(window, TTM_GETTEXTA, sizeof(text), reinterpret_cast<LPARAM>(&info));
+            found.texts.push_back(text);
+            return TRUE;
+        },
+        reinterpret_cast<LPARAM>(&search));
+    return search.texts;
+}
 
 class SheetTest : public PagewickTest {
 protected:
@@ -415,6 +484,173 @@ TEST_F(SheetTest, ARowInsertedIntoAGroupTakesTheGroupText)
     EXPECT_EQ(ColumnOf(2), (std::vector<std::string>{"", "x", "x", "", "y", "y"}));
     Command(CMD_SAVE_KEY);
     EXPECT_EQ(ReadFile(Path("g.csv")), "a,x\r\nb,y\r\n,y\r\nc,x\r\n");
+}
+
+TEST_F(SheetTest, AQuitDuringTheLoadAbandonsItAndStaysForTheLoop)
+{
+    const std::string big = BigSheet();
+    MakeFolder(InFolder("Notes"));
+    WriteFile(InFolder("Notes") + "\\big.csv", big);
+    StartWith("a.csv", "x\r\n");
+    PostQuitMessage(7);
+    ASSERT_TRUE(pw::SelectAndOpenFile("big.csv"));
+    EXPECT_FALSE(pw::SheetOpen());
+    EXPECT_EQ(LineCount(), 0);
+    EXPECT_EQ(pw::LastStatusText().find("Cannot read"), std::string::npos) << pw::LastStatusText();
+    MSG quit{};
+    ASSERT_TRUE(PeekMessageA(&quit, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE));
+    EXPECT_EQ(quit.wParam, 7u);
+    Stop();
+    EXPECT_EQ(ReadFile(Path("big.csv")), big);
+    EXPECT_EQ(ReadFile(Path("a.csv")), "x\r\n");
+    EXPECT_FALSE(Exists(pw::FileInfoFolder() + "\\big.csv.0.x"));
+}
+
+// Messages handled while a sheet loads may ask for another file or leave the sheet: a second open is
+// refused until the first is done, and leaving the sheet ends the load with nothing shown.
+TEST_F(SheetTest, WhatIsAskedDuringTheLoadLeavesOneSheetOrNone)
+{
+    const std::string big = BigSheet();
+    MakeFolder(InFolder("Notes"));
+    WriteFile(InFolder("Notes") + "\\big.csv", big);
+    WriteFile(InFolder("Notes") + "\\other.csv", "o\r\n");
+    StartWith("a.csv", "x\r\n");
+    HWND during = DuringLoadWindow();
+    ASSERT_NE(during, nullptr);
+    int handled = 0;
+    g_duringLoad = [&] {
+        ++handled;
+        pw::SelectAndOpenFile("other.csv");
+    };
+    PostMessageA(during, kDuringLoad, 0, 0);
+    ASSERT_TRUE(pw::SelectAndOpenFile("big.csv"));
+    EXPECT_EQ(handled, 1);
+    ASSERT_TRUE(pw::SheetOpen());
+    EXPECT_EQ(LineCount(), 20000);
+    EXPECT_EQ(State().sheet.path, Path("big.csv"));
+    EXPECT_EQ(Cell(19999, 1), "row19999");
+
+    g_duringLoad = [&] {
+        ++handled;
+        pw::SwitchViewer(pw::kTextViewer);
+    };
+    PostMessageA(during, kDuringLoad, 0, 0);
+    ASSERT_TRUE(pw::SelectAndOpenFile("big.csv"));
+    EXPECT_EQ(handled, 2);
+    EXPECT_FALSE(pw::SheetOpen());
+    EXPECT_EQ(LineCount(), 0);
+    EXPECT_EQ(pw::CurrentViewer(), pw::kTextViewer);
+    EXPECT_EQ(pw::LastStatusText().find("Cannot read"), std::string::npos) << pw::LastStatusText();
+    g_duringLoad = nullptr;
+    DestroyWindow(during);
+    Stop();
+    EXPECT_EQ(ReadFile(Path("big.csv")), big);
+    EXPECT_EQ(ReadFile(Path("other.csv")), "o\r\n");
+}
+
+// The editor is the resource's borderless dialog, laid over the cell a little larger than it, with its
+// right edge kept 18 pixels inside the pane.
+TEST_F(SheetTest, TheCellEditorIsItsDialogLaidOverTheCell)
+{
+    ASSERT_NE(FindResourceA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDD_CELL_EDIT), RT_DIALOG), nullptr);
+    StartWith("t.csv", "ab,cd\r\nef,gh\r\n");
+    auto expected = [](int line, int column) {
+        RECT cell{};
+        cell.top = column;
+        cell.left = LVIR_BOUNDS;
+        SendMessageA(Pane(), LVM_GETSUBITEMRECT, line, reinterpret_cast<LPARAM>(&cell));
+        RECT client{};
+        GetClientRect(Pane(), &client);
+        cell.right = std::min(cell.right, client.right - 18);
+        cell.left = std::max(cell.left, 0L);
+        MapWindowPoints(Pane(), nullptr, reinterpret_cast<POINT*>(&cell), 2);
+        return RECT{cell.left, cell.top, cell.right + 3, cell.bottom + 4};
+    };
+    RECT client{};
+    GetClientRect(Pane(), &client);
+    struct Case {
+        int line;
+        int column;
+        int width;  // 0: as it is
+    } cases[] = {{1, 2, 0}, {0, 1, static_cast<int>(client.right) + 400}};
+    for (const Case& c : cases) {
+        if (c.width) SendMessageA(Pane(), LVM_SETCOLUMNWIDTH, c.column, c.width);
+        pw::MoveCursorTo(c.line, c.column);
+        pw::EditCurrentCell();
+        HWND edit = pw::CellEditBox();
+        ASSERT_NE(edit, nullptr);
+        HWND editor = GetParent(edit);
+        char type[32] = {};
+        GetClassNameA(editor, type, sizeof(type));
+        EXPECT_STREQ(type, "#32770");
+        EXPECT_EQ(GetDlgCtrlID(edit), IDC_CELL_EDIT);
+        const LONG_PTR style = GetWindowLongPtrA(editor, GWL_STYLE);
+        EXPECT_TRUE(style & WS_POPUP);
+        EXPECT_FALSE(style & (WS_CAPTION | WS_THICKFRAME));
+        EXPECT_TRUE(IsWindowVisible(editor));
+        RECT box{};
+        GetWindowRect(editor, &box);
+        const RECT want = expected(c.line, c.column);
+        EXPECT_EQ(box.left, want.left);
+        EXPECT_EQ(box.top, want.top);
+        EXPECT_EQ(box.right, want.right);
+        EXPECT_EQ(box.bottom, want.bottom);
+        RECT field{};
+        GetWindowRect(edit, &field);
+        EXPECT_EQ(field.right - field.left, box.right - box.left);
+        EXPECT_EQ(TextOf(edit), Cell(c.line, c.column));
+        pw::EndCellEditing(false);
+        EXPECT_FALSE(IsWindow(editor));
+    }
+    EXPECT_FALSE(State().sheet.isModified);
+}
+
+TEST_F(SheetTest, TheEditorsTooltipIsLeftOutInExpertMode)
+{
+    struct Case {
+        const char* general;
+        std::vector<std::string> tips;
+    } cases[] = {
+        {"", {"Press Enter after entering text to assign to cell"}},
+        {"ExpertMode=0", {"Press Enter after entering text to assign to cell"}},
+        {"ExpertMode=1", {}},
+    };
+    for (const Case& c : cases) {
+        StartWith("t.csv", "a,b\r\n", c.general);
+        pw::MoveCursorTo(0, 1);
+        pw::EditCurrentCell();
+        HWND edit = pw::CellEditBox();
+        ASSERT_NE(edit, nullptr);
+        EXPECT_EQ(EditorTips(GetParent(edit), edit), c.tips) << c.general;
+        pw::EndCellEditing(false);
+        Stop();
+    }
+}
+
+// The editor shows and takes at most 1023 characters; a longer cell is kept whole unless its text changes.
+TEST_F(SheetTest, ALongCellIsShownCutAndKeptWholeUnlessChanged)
+{
+    const std::string longCell(3000, 'q');
+    const std::string file = "a," + longCell + "\r\n";
+    StartWith("t.csv", file);
+    pw::MoveCursorTo(0, 2);
+    pw::EditCurrentCell();
+    HWND edit = pw::CellEditBox();
+    ASSERT_NE(edit, nullptr);
+    EXPECT_EQ(TextOf(edit), std::string(1023, 'q'));
+    // Typing at the end is refused at the limit.
+    SendMessageA(edit, WM_CHAR, 'z', 0);
+    EXPECT_EQ(GetWindowTextLengthA(edit), 1023);
+    PostMessageA(edit, WM_KEYDOWN, VK_RETURN, 0);
+    Pump();
+    EXPECT_EQ(pw::CellEditBox(), nullptr);
+    EXPECT_FALSE(State().sheet.isModified);
+    EXPECT_EQ(State().sheet.CellText(0, 1).value_or(""), longCell);
+    // A real change replaces the cell: with what the editor holds.
+    EditTo(0, 2, std::string(1023, 'q').replace(0, 1, "Q"), VK_RETURN);
+    EXPECT_TRUE(State().sheet.isModified);
+    Command(CMD_SAVE_KEY);
+    EXPECT_EQ(ReadFile(Path("t.csv")), "a,Q" + std::string(1022, 'q') + "\r\n");
 }
 
 }  // namespace

@@ -20,10 +20,18 @@ LibraryHost& Host()
     return *LibraryArea().host;
 }
 
-// A file that cannot be read shows nothing; the status line says why.
+// A file that cannot be read shows nothing; the status line says why. An open abandoned by a quit, or by a
+// message that went elsewhere while the file was read, has nothing to say.
 void ShowSheet()
 {
-    if (!OpenSheet(false)) StatusMessage("Cannot read spreadsheet file: %s", CurrentPlace().file.c_str());
+    if (OpenSheet(false) == SheetLoad::Unreadable)
+        StatusMessage("Cannot read spreadsheet file: %s", CurrentPlace().file.c_str());
+}
+
+// While a sheet loads, messages are handled: one of them may have switched to another viewer meanwhile.
+void ShowMenuOf(int viewer)
+{
+    if (CurrentViewer() == viewer) Host().ShowViewerMenu(viewer);
 }
 
 void ShowInViewer(int viewer)
@@ -37,7 +45,7 @@ void ShowInViewer(int viewer)
     } else if (viewer == kSpreadsheetViewer) {
         ShowSheet();
     }
-    Host().ShowViewerMenu(viewer);
+    ShowMenuOf(viewer);
 }
 
 void LoadIntoViewer(int viewer, bool focus)
@@ -47,7 +55,7 @@ void LoadIntoViewer(int viewer, bool focus)
     if (viewer != kTextViewer) {
         Host().Relayout();
         ShowSheet();
-        Host().ShowViewerMenu(viewer);
+        ShowMenuOf(viewer);
         return;
     }
     LoadDocument(focus);

@@ -1,5 +1,9 @@
+// The editor is dialog 181 made modeless: the main loop hands it Enter and Escape before the edit control
+// sees them; the dialog's own OK and Cancel (an edit control in a dialog sends them for Enter, and Cancel
+// comes with closing) end the edit the same way.
 #include "sheet/win/cell_editor.h"
 
+#include <algorithm>
 #include <string>
 
 #include <commctrl.h>
@@ -7,6 +11,7 @@
 #include "settings/settings_store.h"
 #include "settings/win/messages.h"
 #include "settings/win/settings_win.h"
+#include "sheet/dialog_ids.h"
 #include "sheet/win/sheet_document.h"
 #include "sheet/win/sheet_state.h"
 #include "sheet/win/sheet_view.h"
@@ -14,6 +19,7 @@
 namespace pw {
 namespace {
 
+// The box is a little larger than the cell, so the edit control's border falls outside the cell's text.
 constexpr int kExtraHeight = 4;
 constexpr int kExtraWidth = 3;
 constexpr const char* kEditorTip = "Press Enter after entering text to assign to cell";
@@ -69,6 +75,44 @@ LRESULT CALLBACK EditMenuProc(HWND hwnd, UINT message, WPARAM wp, LPARAM lp, UIN
     return 0;
 }
 
+INT_PTR CALLBACK EditorProc(HWND, UINT message, WPARAM wp, LPARAM)
+{
+    if (message == WM_INITDIALOG) return FALSE;  // the focus is placed once the box is over its cell
+    if (message == WM_COMMAND && (LOWORD(wp) == IDOK || LOWORD(wp) == IDCANCEL)) {
+        EndCellEditing(LOWORD(wp) == IDOK);
+        return TRUE;
+    }
+    return FALSE;
+}
+
+// The cell's text as the edit control can hold it: up to an embedded zero, at most kCellEditLimit.
+std::string ShownText(std::string_view cell)
+{
+    const std::size_t end = std::min(cell.find('\0'), static_cast<std::size_t>(kCellEditLimit));
+    return std::string(cell.substr(0, end));
+}
+
+bool OpenEditor(SheetState& state, const RECT& cell)
+{
+    HWND editor =
+        CreateDialogParamA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDD_CELL_EDIT), state.mainWindow, EditorProc, 0);
+    HWND edit = editor ? GetDlgItem(editor, IDC_CELL_EDIT) : nullptr;
+    if (!edit) {
+        if (editor) DestroyWindow(editor);
+        return false;
+    }
+    const int width = cell.right - cell.left + kExtraWidth;
+    const int height = cell.bottom - cell.top + kExtraHeight;
+    SetWindowPos(editor, nullptr, cell.left, cell.top, width, height, SWP_NOZORDER | SWP_NOACTIVATE);
+    MoveWindow(edit, 0, 0, width, height, FALSE);
+    SendMessageA(edit, WM_SETFONT, SendMessageA(state.pane, WM_GETFONT, 0, 0), FALSE);
+    SendMessageA(edit, EM_LIMITTEXT, kCellEditLimit, 0);
+    SetWindowSubclass(edit, EditMenuProc, kEditMenuSubclass, 0);
+    state.editor = editor;
+    state.editorEdit = edit;
+    return true;
+}
+
 }  // namespace
 
 HMENU CellEditMenu()
@@ -105,20 +149,11 @@ void EditCell(int line, int column)
     const std::optional<std::size_t> row = DataRowOfLine(line);
     if (!row || column < 1 || column > static_cast<int>(state.sheet.ColumnCount())) return;
     MoveCursorTo(line, column);
-    const RECT cell = CellRect(line, column);
-    state.editor = CreateWindowExA(WS_EX_TOOLWINDOW, "STATIC", "", WS_POPUP, cell.left, cell.top,
-                                   cell.right - cell.left + kExtraWidth, cell.bottom - cell.top + kExtraHeight,
-                                   state.mainWindow, nullptr, nullptr, nullptr);
-    if (!state.editor) return;
-    state.editorEdit = CreateWindowExA(0, "EDIT", "", WS_CHILD | WS_VISIBLE | WS_BORDER | ES_AUTOHSCROLL, 0, 0,
-                                       cell.right - cell.left + kExtraWidth, cell.bottom - cell.top + kExtraHeight,
-                                       state.editor, reinterpret_cast<HMENU>(kCellEditId), nullptr, nullptr);
-    SendMessageA(state.editorEdit, WM_SETFONT, SendMessageA(state.pane, WM_GETFONT, 0, 0), FALSE);
-    SetWindowSubclass(state.editorEdit, EditMenuProc, kEditMenuSubclass, 0);
-    const std::string text(state.sheet.CellText(state.sheet.FirstDataRow() + *row, column - 1).value_or(""));
-    SetWindowTextA(state.editorEdit, text.c_str());
-    if (Settings().GetBoolDefaultTrue("SSEditCursorToEnd"))
-        SendMessageA(state.editorEdit, EM_SETSEL, text.size(), text.size());
+    if (!OpenEditor(state, CellRect(line, column))) return;
+    state.editorShown = ShownText(state.sheet.CellText(state.sheet.FirstDataRow() + *row, column - 1).value_or(""));
+    SetWindowTextA(state.editorEdit, state.editorShown.c_str());
+    const WPARAM end = state.editorShown.size();
+    if (Settings().GetBoolDefaultTrue("SSEditCursorToEnd")) SendMessageA(state.editorEdit, EM_SETSEL, end, end);
     if (!Settings().GetBoolDefaultFalse("ExpertMode")) AddTooltip(state.editor, state.editorEdit);
     state.editLine = line;
     state.editColumn = column;
@@ -137,15 +172,13 @@ void EndCellEditing(bool keep)
     SheetState& state = SheetArea();
     if (!state.editor) return;
     const std::optional<std::size_t> row = DataRowOfLine(state.editLine);
-    if (keep && row) {
-        std::string text = EditText(state.editorEdit);
-        const std::size_t at = state.sheet.FirstDataRow() + *row;
-        const std::size_t column = static_cast<std::size_t>(state.editColumn - 1);
-        // Enter on an unchanged text is no edit: the file is not rewritten for it.
-        if (state.sheet.CellText(at, column).value_or("") != text || !state.sheet.CellText(at, column).has_value()) {
-            state.sheet.SetCell(at, column, std::move(text));
-            SetSheetModified(true);
-        }
+    std::string text = keep ? EditText(state.editorEdit) : std::string();
+    // Enter on the text as it was shown is no edit: the file is not rewritten for it, and a cell longer
+    // than the editor shows keeps all of its text.
+    if (keep && row && text != state.editorShown) {
+        state.sheet.SetCell(state.sheet.FirstDataRow() + *row, static_cast<std::size_t>(state.editColumn - 1),
+                            std::move(text));
+        SetSheetModified(true);
     }
     const int line = state.editLine;
     const int column = state.editColumn;
@@ -163,6 +196,7 @@ void CancelCellEdit()
     state.editorEdit = nullptr;
     state.editLine = -1;
     state.editColumn = -1;
+    state.editorShown.clear();
     DestroyWindow(editor);
     InvalidateRect(state.pane, nullptr, FALSE);
 }

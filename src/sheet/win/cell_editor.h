@@ -1,11 +1,13 @@
-// The spreadsheet's cell editor: a small borderless box over the cell being edited.
+// The spreadsheet's cell editor: a small borderless modeless dialog over the cell being edited.
 #pragma once
 
 #include <windows.h>
 
 namespace pw {
 
-inline constexpr int kCellEditId = 1020;
+// The most characters the editor shows and takes; a longer cell is shown cut and kept whole unless its text
+// is changed.
+inline constexpr int kCellEditLimit = 1023;
 
 // Lets the open cell editor take Enter, Escape and F5; false when no editor is open or it left the message.
 bool CellEditorMessage(MSG& msg);

@@ -1,6 +1,8 @@
 // Opening reads the whole file, parses it, then fills the table view as a virtual list (the view asks for
-// the cells it paints). Saving takes the backup first, then writes the whole text to a temporary file beside
-// the sheet, flushes it and swaps it into place; a failed backup never stops the save.
+// the cells it paints). Pending messages are handled between the parser's steps and once the view is
+// filled: one of them may quit the program or close the sheet, which ends the open with nothing shown. Saving takes the
+// backup first, then writes the whole text to a temporary file beside the sheet, flushes it and swaps it into place; a
+// failed backup never stops the save.
 #include "sheet/win/sheet_document.h"
 
 #include <string>
@@ -65,6 +67,52 @@ void StoreWidths(SheetState& state, const std::string& infoFile)
     Settings().Set(infoFile, "General", kColumnWidthsKey, text);
 }
 
+// Messages handled while the file is read may close the sheet or quit the program; either ends this open.
+bool LoadGoesOn()
+{
+    return PumpPendingMessages(-1) && !SheetArea().openAbandoned;
+}
+
+// Reads and parses the file into the model; Abandoned when a message handled meanwhile ended the open.
+SheetLoad LoadModel(const std::string& path, const SheetLayout& layout, bool checkForMark)
+{
+    SheetState& state = SheetArea();
+    const std::optional<std::string> bytes = path.empty() ? std::nullopt : ReadWholeFile(path);
+    if (!bytes) return SheetLoad::Unreadable;
+    std::optional<CsvTable> table =
+        ParseCsv(*bytes, layout.delimiter, checkForMark, [](std::size_t, std::size_t) { return LoadGoesOn(); });
+    if (!table) return SheetLoad::Abandoned;
+    state.sheet.Clear();
+    state.sheet.path = path;
+    state.sheet.layout = layout;
+    state.sheet.Load(std::move(*table));
+    return SheetLoad::Shown;
+}
+
+SheetLoad ShowModel(const std::optional<std::string>& info, bool newSheet)
+{
+    SheetState& state = SheetArea();
+    state.sortColumn = -1;
+    state.descending = false;
+    state.grouping.reset();
+    BuildSheetView(info);
+    state.sheet.isModified = false;
+    state.sheet.isOpen = true;
+    SetTitle(FileNameOf(state.sheet.path));
+    ShowWindow(state.pane, SW_SHOW);
+    // The filled view paints, and what was typed meanwhile is handled; a quit still takes it down unsaved.
+    if (!LoadGoesOn()) {
+        state.sheet.isModified = false;
+        CloseSheet();
+        return SheetLoad::Abandoned;
+    }
+    if (newSheet) {
+        SetFocus(state.pane);
+        MoveCursorTo(0, 1);
+    }
+    return SheetLoad::Shown;
+}
+
 }  // namespace
 
 bool SheetOpen()
@@ -93,42 +141,23 @@ void OpenNextSheetAsNew()
     SheetArea().nextOpenIsNew = true;
 }
 
-bool OpenSheet(bool newSheet)
+SheetLoad OpenSheet(bool newSheet)
 {
     SheetState& state = SheetArea();
-    if (state.opening) return false;
+    if (state.opening) return SheetLoad::Abandoned;
     newSheet = newSheet || std::exchange(state.nextOpenIsNew, false);
-    state.opening = true;
     CloseSheet();
+    state.opening = true;
+    state.openAbandoned = false;
     const std::string path = state.host->SheetFilePath();
     const SheetSettings settings = ReadSheetSettings(Settings());
     std::optional<std::string> info;
     if (!newSheet) info = ReadWholeFile(state.host->InfoFileOf(path));
     const SheetLayout layout = OpenLayout(settings, info, newSheet);
-    const std::optional<std::string> bytes = path.empty() ? std::nullopt : ReadWholeFile(path);
-    // The read is one call; the pump between the steps keeps the window answering and sees a quit.
-    if (!bytes || !PumpPendingMessages(-1)) {
-        state.opening = false;
-        return false;
-    }
-    state.sheet.Clear();
-    state.sheet.path = path;
-    state.sheet.layout = layout;
-    state.sheet.Load(ParseCsv(*bytes, layout.delimiter, settings.checkForMark));
-    state.sortColumn = -1;
-    state.descending = false;
-    state.grouping.reset();
-    BuildSheetView(info);
-    state.sheet.isModified = false;
-    state.sheet.isOpen = true;
-    SetTitle(FileNameOf(path));
-    ShowWindow(state.pane, SW_SHOW);
-    if (newSheet) {
-        SetFocus(state.pane);
-        MoveCursorTo(0, 1);
-    }
+    SheetLoad result = LoadModel(path, layout, settings.checkForMark);
+    if (result == SheetLoad::Shown) result = ShowModel(info, newSheet);
     state.opening = false;
-    return true;
+    return result;
 }
 
 bool SaveSheet()
@@ -157,6 +186,7 @@ bool SaveSheet()
 void CloseSheet()
 {
     SheetState& state = SheetArea();
+    if (state.opening) state.openAbandoned = true;
     if (!state.sheet.isOpen) return;
     CancelCellEdit();
     state.grouping.reset();

@@ -44,7 +44,8 @@ struct SheetState {
     HWND pane = nullptr;  // the table view, 210
     Sheet sheet;
     std::vector<ViewLine> lines;  // what the view shows, top to bottom
-    bool opening = false;
+    bool opening = false;         // a file is being read and shown
+    bool openAbandoned = false;   // the sheet was closed meanwhile: that open must show nothing
     bool nextOpenIsNew = false;
     // The cell cursor: a view line and a data column (1-based); line -1 when no line is current.
     int cursorLine = -1;
@@ -56,11 +57,12 @@ struct SheetState {
     // The cell texts of the last cut row; empty after a paste.
     std::optional<std::vector<std::string>> rowClipboard;
     POINT rightClick{};         // screen position of the last right-click
-    HWND editor = nullptr;      // the popup over the cell being edited
-    HWND editorEdit = nullptr;  // its edit control, 1020
+    HWND editor = nullptr;      // the dialog over the cell being edited
+    HWND editorEdit = nullptr;  // its edit control
     int editLine = -1;
     int editColumn = -1;
-    std::string shownText;  // the text handed to the list view for the cell it asked for last
+    std::string editorShown;  // what the editor was opened with: Enter on that same text is no edit
+    std::string shownText;    // the text handed to the list view for the cell it asked for last
 };
 
 void AttachSheetState(SheetState* state);
