@@ -13,6 +13,8 @@ for p in make cmake ninja-build g++ pkg-config googletest libgtest-dev libbenchm
   want "$p"
 done
 have_cmd npm || want npm
+# The command-line fetch test runs a small scripted web server.
+have_cmd python3 || want python3
 if [ "${1:-}" = fuzz ]; then want clang; want libclang-rt-dev; fi
 
 [ ${#need[@]} -eq 0 ] && exit 0
