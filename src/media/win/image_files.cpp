@@ -124,6 +124,15 @@ std::optional<std::string> ConvertToPng(const std::string& bmpPath)
     return pngPath;
 }
 
+std::string KeepAsPngWhenSet(const std::string& bmpPath, const std::string& bmpName, bool savesPng)
+{
+    if (!savesPng) return bmpName;
+    const std::optional<std::string> png = ConvertToPng(bmpPath);
+    if (!png) return bmpName;
+    DeleteFileA(bmpPath.c_str());
+    return FileNameOf(*png);
+}
+
 std::optional<std::string> PasteClipboardImage(HWND window, const std::string& folder)
 {
     if (!OpenClipboard(window)) return std::nullopt;
@@ -144,11 +153,7 @@ std::optional<std::string> PasteClipboardImage(HWND window, const std::string& f
         StatusMessage("Error creating bitmap");
         return std::nullopt;
     }
-    if (!savesPng) return *name;
-    const std::optional<std::string> png = ConvertToPng(path);
-    if (!png) return *name;
-    DeleteFileA(path.c_str());
-    return FileNameOf(*png);
+    return KeepAsPngWhenSet(path, *name, savesPng);
 }
 
 }  // namespace pw

@@ -17,6 +17,8 @@ bool WriteBitmapAsBmp(HBITMAP bitmap, HWND window, const std::string& path);
 bool writeDibAsBmp(std::string_view packed, const std::string& path);
 // The PNG beside the BMP (same folder and base name), written through GDI+; nullopt when that fails.
 std::optional<std::string> ConvertToPng(const std::string& bmpPath);
+// With PNG saving on, the BMP is replaced by its PNG when the conversion works. The kept file's name.
+std::string KeepAsPngWhenSet(const std::string& bmpPath, const std::string& bmpName, bool savesPng);
 // The clipboard's bitmap saved into the folder, as a PNG when ImageSaveAsPng is on and the conversion works
 // (the BMP is then deleted), else as the BMP. The saved file's name; nullopt when there was no bitmap, or
 // "Error creating bitmap" was shown.

@@ -1,7 +1,6 @@
 #include "shell/win/drop_handling.h"
 
 #include <shellapi.h>
-#include <shlobj.h>
 
 #include <optional>
 #include <string>
@@ -15,7 +14,6 @@
 #include "media/win/fetch.h"
 #include "media/win/image_date.h"
 #include "media/win/image_files.h"
-#include "notes/inserted_links.h"
 #include "notes/note_text.h"
 #include "notes/win/editing.h"
 #include "settings/limits.h"
@@ -26,6 +24,7 @@
 #include "settings/win/messages.h"
 #include "settings/win/safe_file.h"
 #include "settings/win/settings_win.h"
+#include "shell/win/image_paste.h"
 #include "shell/win/main_window.h"
 
 namespace pw {
@@ -110,11 +109,7 @@ std::optional<std::string> ImageFolder(DropTargetKind kind)
     const PlaceRecord& place = CurrentPlace();
     if (!place.inUse) return std::nullopt;
     if (kind == DropTargetKind::Folder) return FileDirectory(place);
-    std::string folder;
-    if (!JoinPath(folder, FileDirectory(place), kImageFolder)) return std::nullopt;
-    if (!IsFolder(folder) && SHCreateDirectoryExA(nullptr, folder.c_str(), nullptr) != ERROR_SUCCESS)
-        return std::nullopt;
-    return folder;
+    return NoteImageFolder();
 }
 
 // The name source of a dropped bitmap: the last file list (its first file) or plain text among the formats,
@@ -176,14 +171,7 @@ void DropBitmap(DropTargetKind kind, IDataObject* data)
         StatusMessage("Error creating bitmap");
         return;
     }
-    std::string saved = *name;
-    if (savesPng) {
-        if (const std::optional<std::string> png = ConvertToPng(path)) {
-            DeleteFileA(path.c_str());
-            saved = FileNameOf(*png);
-        }
-    }
-    PlaceImage(kind, *folder, saved);
+    PlaceImage(kind, *folder, KeepAsPngWhenSet(path, *name, savesPng));
 }
 
 // The image of an image fragment is downloaded, without a referrer, into the target's image folder; a failed

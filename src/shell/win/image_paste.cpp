@@ -19,21 +19,29 @@
 
 namespace pw {
 
+std::optional<std::string> NoteImageFolder()
+{
+    std::string folder;
+    if (!JoinPath(folder, FileDirectory(CurrentPlace()), kImageFolder)) return std::nullopt;
+    if (!IsFolder(folder) && SHCreateDirectoryExA(nullptr, folder.c_str(), nullptr) != ERROR_SUCCESS)
+        return std::nullopt;
+    return folder;
+}
+
 void PasteImageForNote()
 {
     const PlaceRecord& place = CurrentPlace();
     // An image is saved only where its link can go: a note open in an editor that takes changes.
     if (!place.inUse || place.file.empty() || !EditorTakesChanges(ActiveEditor())) return;
-    std::string folder;
-    if (!JoinPath(folder, FileDirectory(place), kImageFolder)) return;
-    if (!IsFolder(folder) && SHCreateDirectoryExA(nullptr, folder.c_str(), nullptr) != ERROR_SUCCESS) {
+    const std::optional<std::string> folder = NoteImageFolder();
+    if (!folder) {
         StatusMessage("Error creating bitmap");
         return;
     }
-    std::optional<std::string> name = PasteClipboardImage(Main().hwnd, folder);
+    std::optional<std::string> name = PasteClipboardImage(Main().hwnd, *folder);
     if (!name) return;
     std::string path;
-    if (JoinPath(path, folder, *name)) PrependDateToImage(place, path, *name);
+    if (JoinPath(path, *folder, *name)) PrependDateToImage(place, path, *name);
     InsertImageLink(*name);
 }
 
